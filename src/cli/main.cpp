@@ -1,7 +1,77 @@
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include "cli/UComandos.h"
+#include "panel/UErro.h"
+
+namespace {
+QList<TComando> &registro()
+{
+    static QList<TComando> comandos;
+    return comandos;
+}
+
+void imprimirAjuda(QTextStream &saida)
+{
+    saida << "Usage: dorvik-cli COMMAND [ARGS]\n\nCommands:\n";
+    for (const TComando &c : Comandos())
+        saida << "  " << c.Uso << "\n      " << c.Descricao << "\n";
+    saida << "  --help\n      Shows this text.\n\nExit codes: 0 done, 1 error, 2 wrong usage.\n";
+}
+
+// The messages of the program use "\r\n" or "\r" as line breaks; a terminal wants "\n".
+QString paraTerminal(QString texto)
+{
+    return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+}
+
+TRegistroComando::TRegistroComando(TComando comando)
+{
+    registro().append(std::move(comando));
+}
+
+const QList<TComando> &Comandos()
+{
+    return registro();
+}
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    return 0;
+    // Offscreen: some commands paint (glyph sheets) but none opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream saida(stdout);
+    QTextStream erro(stderr);
+
+    QStringList argumentos = app.arguments().mid(1);
+    if (argumentos.isEmpty()) {
+        imprimirAjuda(erro);
+        return 2;
+    }
+    const QString nome = argumentos.takeFirst();
+    if (nome == u"--help" || nome == u"-h") {
+        imprimirAjuda(saida);
+        return 0;
+    }
+    for (const TComando &c : Comandos()) {
+        if (c.Nome != nome)
+            continue;
+        try {
+            return c.Executar(argumentos);
+        } catch (const TErroDeUso &e) {
+            erro << QString::fromUtf8(e.what()) << "\nUsage: dorvik-cli " << c.Uso << "\n";
+            return 2;
+        } catch (const TErro &e) {
+            erro << paraTerminal(e.Mensagem) << "\n";
+            return 1;
+        } catch (const std::exception &e) {
+            erro << QString::fromUtf8(e.what()) << "\n";
+            return 1;
+        }
+    }
+    erro << "Unknown command: " << nome << "\n";
+    imprimirAjuda(erro);
+    return 2;
 }

@@ -1,0 +1,5 @@
+#include "panel/UGlifosPadrao.h"
+
+// Font "Veltronix 8x5".
+const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
+};

@@ -1,0 +1,5 @@
+#include "panel/UGlifosPadrao.h"
+
+// Font "Veltronix 8x6".
+const std::vector<TDesenhoGlifo> Glifos::Fonte8x6 = {
+};
