@@ -1,0 +1,85 @@
+#include <QPainter>
+
+#include "panel/UPainelLed.h"
+
+// Drawing of the grid and of the overlays that sit on it. A lit cell is a
+// disc in its colour; a dark cell is background only, unless the ruler is on.
+
+namespace {
+QColor cor(TCor c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+void linha(QPainter &pintor, int x1, int y1, int x2, int y2)
+{
+    pintor.drawLine(x1, y1, x2, y2);
+}
+}
+
+void TPainelLed::Desenhar(QPainter &pintor)
+{
+    criarCelulasVisiveis();
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing, false);
+    // Left of the division the fixed cells always show; from the division on,
+    // the scrolled view (the sign's scroll window starts at the division).
+    const int d = divisaoNaColuna;
+    for (int colunaTela = 1; colunaTela <= nroColunas + 1; ++colunaTela) {
+        const bool fixa = d > 0 && colunaTela < d;
+        const int coluna = fixa ? colunaTela : colunaTela + primeiraColuna - 1;
+        for (int l = 1; l <= nroLinhas + 1; ++l)
+            if (const TLed *led = Led(l, coluna, false))
+                desenharLed(pintor, *led);
+    }
+    desenharDivisao(pintor);
+    desenharMarcacao(pintor);
+    pintor.restore();
+}
+
+void TPainelLed::desenharLed(QPainter &pintor, const TLed &led) const
+{
+    const TRetangulo cheio = led.Retangulo(0);
+    const TRetangulo interno = led.Retangulo(1);
+    pintor.fillRect(cheio.Left, cheio.Top, cheio.Right - cheio.Left, cheio.Bottom - cheio.Top, cor(corFundo));
+    const QColor preenchimento = led.Acesa ? cor(CorDaColuna(led.Coluna)) : cor(corFundo);
+    if (led.Acesa) {
+        pintor.setPen(QPen(cor(corFundo), 1));
+        pintor.setBrush(preenchimento);
+        pintor.drawEllipse(interno.Left, interno.Top, interno.Right - interno.Left, interno.Bottom - interno.Top);
+    }
+    if (regua) {
+        pintor.setPen(QPen(cor(corFundo == Cores::Prata ? Cores::Vermelho : Cores::Prata), 1));
+        pintor.setBrush(preenchimento);
+        pintor.drawRect(interno.Left, interno.Top, interno.Right - interno.Left, interno.Bottom - interno.Top);
+    }
+    pintor.setPen(cor(corFundo));
+}
+
+void TPainelLed::desenharDivisao(QPainter &pintor) const
+{
+    const int d = divisaoNaColuna;
+    if (d <= 0 || modo == TModo::ModoSimulador)
+        return;
+    const int t = tamanhoLed;
+    const int x = (d - 1) * t;
+    const int topo = 0;
+    const int base = (nroLinhas - 1) * t + t - 1;
+    pintor.setPen(QPen(cor(corFundo == Cores::Branco ? Cores::Vermelho : Cores::Branco), 1));
+    linha(pintor, x, topo, x, base);
+    linha(pintor, x + 1, topo, x + 1, base);
+}
+
+void TPainelLed::desenharMarcacao(QPainter &pintor)
+{
+    if (!InicioMarcacao || !FimMarcacao)
+        return;
+    const TRetangulo a = InicioMarcacao->Retangulo(1);
+    const TRetangulo b = FimMarcacao->Retangulo(1);
+    pintor.setPen(QPen(cor(corMarcacao), 1));
+    linha(pintor, a.Left, a.Top, b.Right, a.Top);
+    linha(pintor, b.Right, a.Top, b.Right, b.Bottom);
+    linha(pintor, b.Right, b.Bottom, a.Left, b.Bottom);
+    linha(pintor, a.Left, b.Bottom, a.Left, a.Top);
+    corMarcacao = corMarcacao == Cores::Lima ? Cores::Verde : Cores::Lima;
+}
