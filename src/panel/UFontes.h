@@ -44,7 +44,7 @@ public:
                                   int &colunas);
 
     // Writes every built-in glyph whose key is missing into the font file.
-    // Existing keys are never overwritten. Throws TErroFontes when the file
+    // Existing keys are never overwritten. Throws TErro when the file
     // cannot be written.
     static void CriarFontesPadrao();
 };
