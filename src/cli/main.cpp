@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // The program's name, so that both find the same per-user font file.
+    QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
     QTextStream saida(stdout);
     QTextStream erro(stderr);
 
