@@ -5,7 +5,11 @@
 
 #include "panel/UWindows1252.h"
 
-TPainelLed::TPainelLed() = default;
+TPainelLed::TPainelLed()
+{
+    OnRecebeFoco = [this](TPainelLed *) { AtivarEdicao(); };
+}
+
 TPainelLed::~TPainelLed() = default;
 
 void TPainelLed::DefinirRegua(bool valor)
@@ -25,6 +29,7 @@ void TPainelLed::DefinirModo(TModo valor)
             linhaCursor = 1;
     }
     ModoAlterado();
+    AtivarEdicao();
 }
 
 void TPainelLed::DefinirNroLinhas(int valor)
@@ -138,6 +143,8 @@ void TPainelLed::Limpar()
     });
     InicioMarcacao = nullptr;
     FimMarcacao = nullptr;
+    ultimaAlternada = nullptr;
+    indiceNoCursor = 0;
     indiceLeds.clear();
     leds.clear();
     texto.clear();
@@ -221,19 +228,23 @@ TCor TPainelLed::CorDaColuna(int coluna) const
     return divisaoNaColuna > coluna ? corLedNaDivisao : corLed;
 }
 
-TRetangulo TLed::Retangulo(int recuo) const
+TRetangulo TPainelLed::RetanguloDe(int linha, int coluna, int recuo) const
 {
-    const int t = Dono->TamanhoLed();
-    const int d = Dono->DivisaoNaColuna();
-    const bool fixa = d > 0 && Coluna < d;
-    const int x = fixa ? Coluna : Coluna - Dono->PrimeiraColuna() + 1;
-    const int y = Linha;
+    // Left of the division a cell is fixed; every other cell moves with the view.
+    const int t = tamanhoLed;
+    const bool fixa = divisaoNaColuna > 0 && coluna < divisaoNaColuna;
+    const int x = fixa ? coluna : coluna - primeiraColuna + 1;
     TRetangulo r;
     r.Left = (x - 1) * t;
-    r.Top = (y - 1) * t;
+    r.Top = (linha - 1) * t;
     r.Right = r.Left + t - recuo;
     r.Bottom = r.Top + t - recuo;
     return r;
+}
+
+TRetangulo TLed::Retangulo(int recuo) const
+{
+    return Dono->RetanguloDe(Linha, Coluna, recuo);
 }
 
 void TLed::DefinirAcesa(bool acesa)

@@ -33,7 +33,9 @@ void TPainelLed::Desenhar(QPainter &pintor)
                 desenharLed(pintor, *led);
     }
     desenharDivisao(pintor);
+    desenharRelogio(pintor);
     desenharMarcacao(pintor);
+    desenharCursor(pintor);
     pintor.restore();
 }
 
@@ -82,4 +84,17 @@ void TPainelLed::desenharMarcacao(QPainter &pintor)
     linha(pintor, b.Right, b.Bottom, a.Left, b.Bottom);
     linha(pintor, a.Left, b.Bottom, a.Left, a.Top);
     corMarcacao = corMarcacao == Cores::Lima ? Cores::Verde : Cores::Lima;
+}
+
+void TPainelLed::desenharCursor(QPainter &pintor) const
+{
+    if (!cursorVisivel || !CursorLigado || modo != TModo::ModoTexto)
+        return;
+    // Two one-pixel lines at the left edge of the cursor column, over the
+    // rows of the current font.
+    const TRetangulo a = RetanguloDe(linhaCursor, colunaCursor, 1);
+    const TRetangulo b = RetanguloDe(linhaCursor + AlturaDaFonte(fonteUtilizada) - 1, colunaCursor, 1);
+    pintor.setPen(QPen(cor(corFundo == Cores::Agua ? Cores::Vermelho : Cores::Agua), 1));
+    linha(pintor, a.Left, a.Top, a.Left, b.Bottom);
+    linha(pintor, a.Left + 1, a.Top, a.Left + 1, b.Bottom);
 }

@@ -1,8 +1,12 @@
 #include "panel/ui/UFlexLed.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "panel/UErro.h"
+#include "panel/ui/UCapturaTeclas.h"
+#include "panel/ui/UFrmDimensaoTexto.h"
 #include "panel/ui/UMensagem.h"
 
 namespace {
@@ -20,6 +24,15 @@ void completarFontes()
         }
     }
 }
+
+TBotaoMouse botaoDo(Qt::MouseButton botao)
+{
+    switch (botao) {
+    case Qt::RightButton: return TBotaoMouse::Direito;
+    case Qt::LeftButton: return TBotaoMouse::Esquerdo;
+    default: return TBotaoMouse::Meio;
+    }
+}
 }
 
 TFlexLed *TFlexLed::Criar(QWidget *dono)
@@ -33,20 +46,59 @@ TFlexLed *TFlexLed::Criar(QWidget *dono)
 }
 
 TFlexLed::TFlexLed(QWidget *dono)
-    : QWidget(dono)
+    : QWidget(dono), captura(new TCapturaTeclas(dono, *this)), pisca(new QTimer(this))
 {
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, Qt::black);
     setPalette(paleta);
     setAutoFillBackground(true);
+    setMouseTracking(true);
+    pisca->setInterval(200);
+    connect(pisca, &QTimer::timeout, this, [this] { PiscarCursor(); });
     completarFontes();
     DefinirModo(TModo::ModoTexto);
+}
+
+TFlexLed::~TFlexLed()
+{
+    // The catcher belongs to the owner but talks to this panel.
+    delete captura.data();
+}
+
+QWidget *TFlexLed::CapturaDeTeclas() const
+{
+    return captura.data();
 }
 
 void TFlexLed::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
     Desenhar(pintor);
+}
+
+void TFlexLed::mousePressEvent(QMouseEvent *evento)
+{
+    const QPoint p = evento->position().toPoint();
+    if (evento->button() == Qt::LeftButton)
+        esquerdoPressionado = true;
+    PressionarMouse(botaoDo(evento->button()), p.x(), p.y());
+}
+
+void TFlexLed::mouseMoveEvent(QMouseEvent *evento)
+{
+    const QPoint p = evento->position().toPoint();
+    MoverMouse(p.x(), p.y());
+}
+
+void TFlexLed::mouseReleaseEvent(QMouseEvent *evento)
+{
+    const QPoint p = evento->position().toPoint();
+    if (evento->button() == Qt::LeftButton) {
+        if (esquerdoPressionado && rect().contains(p))
+            ClicarMouse();
+        esquerdoPressionado = false;
+    }
+    SoltarMouse(botaoDo(evento->button()), p.x(), p.y());
 }
 
 bool TFlexLed::EstaVisivel() const
@@ -76,4 +128,36 @@ void TFlexLed::ModoAlterado()
     case TModo::ModoMarcacao: setCursor(Qt::ArrowCursor); break;
     }
     update();
+}
+
+bool TFlexLed::CapturaComFoco() const
+{
+    return captura && captura->hasFocus();
+}
+
+bool TFlexLed::Habilitado() const
+{
+    return isEnabled();
+}
+
+void TFlexLed::AtivarCaptura(bool ativa)
+{
+    if (!captura)
+        return;
+    captura->setEnabled(ativa);
+    if (ativa && !captura->hasFocus())
+        captura->setFocus(Qt::OtherFocusReason);
+}
+
+void TFlexLed::LigarPisca(bool ligado)
+{
+    if (!ligado)
+        pisca->stop();
+    else if (!pisca->isActive())
+        pisca->start();
+}
+
+void TFlexLed::LinhaNaoCabe()
+{
+    AbrirDimensaoTexto(this);
 }

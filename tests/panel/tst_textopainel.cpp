@@ -1,0 +1,559 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "panel/UPainelLed.h"
+#include "panel/USom.h"
+
+// Typing, editing, alignment, spacing and the mouse on the panel model,
+// without a window. Widths come from the font file as built, read through
+// LerGlifo, except those that are fixed (5x5 "A" is 5 columns).
+namespace {
+// A model panel whose key catcher can lose the focus, and that counts the
+// text-dimension requests.
+class TPainelTeste : public TPainelLed {
+public:
+    TPainelTeste(int linhas, int colunas, TTipoFonte fonte)
+    {
+        DefinirNroLinhas(linhas);
+        DefinirNroColunas(colunas);
+        DefinirFonteUtilizada(fonte);
+        PosicionarCursor(1, 1);
+    }
+    bool Foco = true;
+    int PedidosDeDimensao = 0;
+
+    // Types text; "\r" is the Enter key.
+    void Digitar(const QString &texto)
+    {
+        for (QChar c : texto)
+            if (c == u'\r')
+                PressionarTecla(TeclasPainel::Enter, false);
+            else
+                DigitarTexto(QString(c));
+    }
+
+protected:
+    bool CapturaComFoco() const override { return Foco; }
+    void LinhaNaoCabe() override
+    {
+        ++PedidosDeDimensao;
+        TPainelLed::LinhaNaoCabe();
+    }
+};
+
+// Panel columns a glyph advances (columns ending in "2" share the next one's).
+int colunas(TTipoFonte fonte, char caractere)
+{
+    QByteArray glifo;
+    if (!TFontesLed::LerGlifo(fonte, static_cast<unsigned char>(caractere), glifo))
+        return 0;
+    const int h = TFontesLed::AlturaDaFonte(fonte);
+    int n = 0;
+    for (qsizetype i = h - 1; i < glifo.size(); i += h)
+        n += glifo[i] != '2';
+    return n;
+}
+
+// The lit cells of the grid (and a margin to the right), as "row,column" set.
+QSet<QString> acesas(TPainelLed &p, int ateColuna = 0)
+{
+    QSet<QString> r;
+    for (const auto &led : p.Leds())
+        if (led->Acesa && (ateColuna == 0 || led->Coluna <= ateColuna))
+            r.insert(QStringLiteral("%1,%2").arg(led->Linha).arg(led->Coluna));
+    return r;
+}
+
+QString textoDe(const TPainelLed &p)
+{
+    QString r;
+    for (const auto &c : p.TextoDigitado())
+        r.append(QLatin1Char(char(c->Caractere)));
+    return r;
+}
+
+bool indicesEmOrdem(const TPainelLed &p)
+{
+    for (size_t k = 0; k < p.TextoDigitado().size(); ++k)
+        if (p.TextoDigitado()[k]->Indice != int(k) + 1)
+            return false;
+    return true;
+}
+}
+
+class TesteTextoPainel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir pasta;
+    int bipes = 0;
+    static constexpr TTipoFonte f5x5 = TTipoFonte::tfVeltronix5x5;
+
+private slots:
+    void initTestCase()
+    {
+        TFontesLed::DefinirArquivoDeFontes(pasta.filePath(QStringLiteral("FONTES12.INI")));
+        TFontesLed::CriarFontesPadrao();
+        TSom::DefinirBipe([this] { ++bipes; });
+        QCOMPARE(colunas(f5x5, 'A'), 5);
+    }
+    void init() { bipes = 0; }
+    void cleanupTestCase()
+    {
+        TSom::DefinirBipe({});
+        TFontesLed::DefinirArquivoDeFontes({});
+    }
+
+    void digitarDoisCaracteres()
+    {
+        TPainelTeste p(8, 80, f5x5);
+        p.Digitar(QStringLiteral("AB"));
+        const int wb = colunas(f5x5, 'B');
+        QCOMPARE(textoDe(p), QStringLiteral("AB"));
+        QVERIFY(indicesEmOrdem(p));
+        const TCfgChar &a = *p.TextoDigitado()[0];
+        const TCfgChar &b = *p.TextoDigitado()[1];
+        QCOMPARE(a.Coluna, 1);
+        QCOMPARE(a.Largura, 5);
+        QCOMPARE(a.Altura, 5);
+        QCOMPARE(a.Fonte, f5x5);
+        QCOMPARE(b.Coluna, 6);
+        QCOMPARE(b.Largura, wb);
+        QCOMPARE(p.ColunaCursor(), 6 + wb);
+        QCOMPARE(p.Rotulo(), QStringLiteral("AB"));
+        // "A" is laid from its glyph, column by column from the top row.
+        QByteArray glifo;
+        QVERIFY(TFontesLed::LerGlifo(f5x5, 'A', glifo));
+        for (int i = 0; i < 25; ++i)
+            QCOMPARE(p.Led(1 + i % 5, 1 + i / 5, false)->Acesa, glifo[i] == '1');
+    }
+
+    void semFocoOuSemGlifoNadaDigita()
+    {
+        TPainelTeste p(8, 80, f5x5);
+        p.Foco = false;
+        p.Digitar(QStringLiteral("A"));
+        p.Foco = true;
+        p.DigitarTexto(QStringLiteral("中\u0001"));
+        QVERIFY(p.TextoDigitado().empty());
+        QCOMPARE(p.ColunaCursor(), 1);
+        QCOMPARE(bipes, 0);
+    }
+
+    // Each edit must leave the records in order and the cells exactly as
+    // typing the resulting text from scratch would.
+    void edicao_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QList<int>>("teclas");
+        QTest::addColumn<QString>("inserir");
+        QTest::addColumn<QString>("resultado");
+        using namespace TeclasPainel;
+        QTest::newRow("inserir no meio") << "AB" << QList<int>{Esquerda} << "C" << "ACB";
+        QTest::newRow("inserir no inicio") << "ABC" << QList<int>{Inicio} << "XY" << "XYABC";
+        QTest::newRow("retrocesso no fim") << "ABC" << QList<int>{Retrocesso} << "" << "AB";
+        QTest::newRow("retrocesso no meio") << "ABC" << QList<int>{Inicio, Direita, Direita, Retrocesso} << ""
+                                            << "AC";
+        QTest::newRow("retrocesso no inicio") << "ABC" << QList<int>{Inicio, Retrocesso} << "" << "BC";
+        QTest::newRow("apagar no inicio") << "ABC" << QList<int>{Inicio, Apagar} << "" << "BC";
+        QTest::newRow("apagar no meio") << "ABC" << QList<int>{Inicio, Direita, Apagar} << "" << "AC";
+        QTest::newRow("apagar no fim nada faz") << "ABC" << QList<int>{Apagar} << "" << "ABC";
+    }
+
+    void edicao()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QList<int>, teclas);
+        QFETCH(QString, inserir);
+        QFETCH(QString, resultado);
+        TPainelTeste p(8, 80, f5x5);
+        p.Digitar(texto);
+        for (int t : teclas)
+            p.PressionarTecla(t, false);
+        p.Digitar(inserir);
+        QCOMPARE(textoDe(p), resultado);
+        QVERIFY(indicesEmOrdem(p));
+        TPainelTeste novo(8, 80, f5x5);
+        novo.Digitar(resultado);
+        QCOMPARE(acesas(p, 80), acesas(novo, 80));
+        for (size_t k = 0; k < novo.TextoDigitado().size(); ++k)
+            QCOMPARE(p.TextoDigitado()[k]->Coluna, novo.TextoDigitado()[k]->Coluna);
+        QCOMPARE(bipes, 0);
+    }
+
+    void verificacaoDeLargura_data()
+    {
+        QTest::addColumn<TRolagem>("rolagem");
+        QTest::addColumn<int>("caracteres");
+        QTest::addColumn<int>("pedidos");
+        QTest::newRow("sem rolagem") << TRolagem::tsNenhum << 2 << 1;
+        QTest::newRow("com rolagem") << TRolagem::tsEsquerda << 3 << 0;
+    }
+
+    // Two "A" (5 columns each) fill 10 of 12 columns; a third would end at 15.
+    void verificacaoDeLargura()
+    {
+        QFETCH(TRolagem, rolagem);
+        QFETCH(int, caracteres);
+        QFETCH(int, pedidos);
+        TPainelTeste p(8, 12, f5x5);
+        p.DefinirRolagem(rolagem);
+        p.Digitar(QStringLiteral("AAA"));
+        QCOMPARE(int(p.TextoDigitado().size()), caracteres);
+        QCOMPARE(p.PedidosDeDimensao, pedidos);
+        QCOMPARE(bipes, pedidos);
+        QCOMPARE(p.ColunaCursor(), 1 + 5 * caracteres);
+        // Even in the middle of the line: inserting would push the line out.
+        p.PressionarTecla(TeclasPainel::Inicio, false);
+        bipes = 0;
+        p.Digitar(QStringLiteral("A"));
+        QCOMPARE(int(p.TextoDigitado().size()), caracteres + 1 - pedidos);
+    }
+
+    void rolagemSegueOCursor()
+    {
+        TPainelTeste p(8, 96, f5x5);
+        p.DefinirRolagem(TRolagem::tsEsquerda);
+        p.Digitar(QString(30, u'A'));
+        QCOMPARE(p.ColunaCursor(), 151);
+        QVERIFY(p.PrimeiraColuna() > 1);
+        QVERIFY(p.PrimeiraColuna() <= 151 && 151 <= p.PrimeiraColuna() + 96);
+        QCOMPARE(p.PedidosDeDimensao, 0);
+        QVERIFY(TConteudoPainel::ConteudoParaBits(p.GerarConteudo(8, 96)).size() >= 149 * 8);
+        p.PressionarTecla(TeclasPainel::Inicio, false);
+        QCOMPARE(p.ColunaCursor(), 1);
+        QCOMPARE(p.PrimeiraColuna(), 1);
+        QCOMPARE(bipes, 0);
+    }
+
+    void movimento_data()
+    {
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<TTipoFonte>("fonte");
+        QTest::addColumn<TRolagem>("rolagem");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QList<int>>("teclas");
+        QTest::addColumn<int>("linha");
+        QTest::addColumn<int>("coluna");
+        QTest::addColumn<int>("bipesEsperados");
+        QTest::addColumn<int>("eventos");
+        using namespace TeclasPainel;
+        const auto nenhum = TRolagem::tsNenhum;
+        const auto f8x7 = TTipoFonte::tfVeltronix8x7;
+        QTest::newRow("baixo sem espaco") << 8 << f8x7 << nenhum << "" << QList<int>{Baixo} << 1 << 1 << 1 << 1;
+        QTest::newRow("baixo com espaco") << 13 << f5x5 << nenhum << "" << QList<int>{Baixo} << 2 << 1 << 0 << 1;
+        QTest::newRow("cima no topo") << 13 << f5x5 << nenhum << "" << QList<int>{Cima} << 1 << 1 << 1 << 1;
+        QTest::newRow("enter") << 13 << f5x5 << nenhum << "AB" << QList<int>{Enter} << 7 << 1 << 0 << 1;
+        QTest::newRow("esquerda na borda") << 8 << f5x5 << nenhum << "" << QList<int>{Esquerda} << 1 << 1 << 1 << 1;
+        QTest::newRow("esquerda na borda com rolagem")
+            << 8 << f5x5 << TRolagem::tsEsquerda << "" << QList<int>{Esquerda} << 1 << 1 << 0 << 1;
+        QTest::newRow("esquerda salta o caractere") << 8 << f5x5 << nenhum << "AA" << QList<int>{Esquerda} << 1 << 6
+                                                    << 0 << 1;
+        QTest::newRow("direita salta o caractere")
+            << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Direita} << 1 << 6 << 0 << 2;
+        QTest::newRow("fim sem evento") << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Fim} << 1 << 11 << 0 << 1;
+        QTest::newRow("cima para a linha de cima")
+            << 13 << f5x5 << nenhum << "AA\rAA" << QList<int>{Inicio, Cima} << 1 << 1 << 0 << 2;
+        QTest::newRow("baixo para a linha de baixo")
+            << 13 << f5x5 << nenhum << "AA\rAA" << QList<int>{Inicio, Cima, Baixo} << 7 << 1 << 0 << 3;
+        QTest::newRow("baixo passa da ultima linha")
+            << 13 << f5x5 << nenhum << "AA\rAA" << QList<int>{Baixo, Baixo, Baixo} << 9 << 11 << 1 << 3;
+    }
+
+    void movimento()
+    {
+        QFETCH(int, linhas);
+        QFETCH(TTipoFonte, fonte);
+        QFETCH(TRolagem, rolagem);
+        QFETCH(QString, texto);
+        QFETCH(QList<int>, teclas);
+        TPainelTeste p(linhas, 80, fonte);
+        p.DefinirRolagem(rolagem);
+        p.Digitar(texto);
+        int eventos = 0;
+        p.AoAlterarPropriedade = [&](TPainelLed *sender) {
+            QCOMPARE(sender, &p);
+            ++eventos;
+        };
+        for (int t : teclas)
+            p.PressionarTecla(t, false);
+        QTEST(p.LinhaCursor(), "linha");
+        QTEST(p.ColunaCursor(), "coluna");
+        QTEST(bipes, "bipesEsperados");
+        QTEST(eventos, "eventos");
+    }
+
+    void teclasForaDoModoTextoNadaFazem()
+    {
+        TPainelTeste p(8, 80, f5x5);
+        p.Digitar(QStringLiteral("AB"));
+        p.DefinirModo(TModo::ModoGrafico);
+        p.PressionarTecla(TeclasPainel::Retrocesso, false);
+        p.Foco = false;
+        p.DefinirModo(TModo::ModoTexto);
+        p.PressionarTecla(TeclasPainel::Retrocesso, false);
+        QCOMPARE(textoDe(p), QStringLiteral("AB"));
+    }
+
+    void copiarEColar()
+    {
+        TPainelTeste p(13, 96, f5x5);
+        p.Digitar(QStringLiteral("AB\rC"));
+        p.PressionarTecla(TeclasPainel::C, true);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ABC"));
+        p.PressionarTecla(TeclasPainel::V, true);
+        QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));
+        // Characters without a glyph (or without a code) are not typed, and nothing beeps.
+        QGuiApplication::clipboard()->setText(QStringLiteral("中\t\u0001"));
+        p.PressionarTecla(TeclasPainel::V, true);
+        QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));
+        QCOMPARE(bipes, 0);
+        // Without Ctrl the same codes are plain keys with no action.
+        p.PressionarTecla(TeclasPainel::V, false);
+        QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));
+    }
+
+    void alinhamento_data()
+    {
+        QTest::addColumn<int>("divisao");
+        QTest::addColumn<int>("colunaDoTexto"); // where the line is typed
+        QTest::addColumn<TAlinhamento>("alinhamento");
+        QTest::addColumn<int>("inicio");
+        const auto c = TAlinhamento::taCenter;
+        const auto e = TAlinhamento::taLeftJustify;
+        const auto d = TAlinhamento::taRightJustify;
+        // A 30-column line ("A" x 6) on 96 columns.
+        QTest::newRow("centro sem divisao") << 0 << 1 << c << 34;
+        QTest::newRow("direita sem divisao") << 0 << 1 << d << 66;
+        QTest::newRow("esquerda sem divisao") << 0 << 10 << e << 1;
+        QTest::newRow("esquerda na parte direita") << 40 << 45 << e << 40;
+        QTest::newRow("centro na parte direita") << 40 << 45 << c << 40 + (96 - 40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte direita") << 40 << 45 << d << 66;
+        QTest::newRow("esquerda na parte esquerda") << 40 << 3 << e << 1;
+        QTest::newRow("centro na parte esquerda") << 40 << 3 << c << (40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte esquerda") << 40 << 1 << d << 40 - 1 - 30;
+    }
+
+    void alinhamento()
+    {
+        QFETCH(int, divisao);
+        QFETCH(int, colunaDoTexto);
+        QFETCH(TAlinhamento, alinhamento);
+        QFETCH(int, inicio);
+        TPainelTeste p(8, 96, f5x5);
+        p.DefinirDivisaoNaColuna(divisao);
+        // With a division, a line of "A" x 2 on the other part must stay put.
+        const int outraColuna = colunaDoTexto < divisao ? divisao + 10 : 1;
+        if (divisao > 0) {
+            p.PosicionarCursor(outraColuna, 1);
+            p.Digitar(QStringLiteral("AA"));
+        }
+        p.PosicionarCursor(colunaDoTexto, 1);
+        p.Digitar(QString(6, u'A'));
+        p.DefinirAlinhamento(alinhamento);
+        const auto &texto = p.TextoDigitado();
+        const size_t primeiro = divisao > 0 ? 2 : 0;
+        for (size_t k = 0; k < 6; ++k)
+            QCOMPARE(texto[primeiro + k]->Coluna, inicio + 5 * int(k));
+        QCOMPARE(p.ColunaCursor(), inicio + 30);
+        if (divisao > 0) {
+            QCOMPARE(texto[0]->Coluna, outraColuna);
+            QCOMPARE(texto[1]->Coluna, outraColuna + 5);
+        }
+        TPainelTeste novo(8, 96, f5x5);
+        novo.PosicionarCursor(inicio, 1);
+        novo.Digitar(QString(6, u'A'));
+        QSet<QString> daLinha;
+        for (const QString &c : acesas(p))
+            if (divisao == 0 || (c.section(u',', 1).toInt() < divisao) == (inicio < divisao))
+                daLinha.insert(c);
+        QCOMPARE(daLinha, acesas(novo, 96));
+    }
+
+    void alinhamentoNaoEmpurraParaForaNemRola()
+    {
+        TPainelTeste cheio(8, 15, f5x5); // "AAA" fills the 15 columns
+        cheio.Digitar(QStringLiteral("AAA"));
+        QCOMPARE(cheio.TextoDigitado().size(), size_t(3));
+        cheio.DefinirAlinhamento(TAlinhamento::taRightJustify);
+        QCOMPARE(cheio.TextoDigitado()[0]->Coluna, 1);
+
+        TPainelTeste rolando(8, 96, f5x5);
+        rolando.DefinirRolagem(TRolagem::tsEsquerda);
+        rolando.Digitar(QStringLiteral("AA"));
+        rolando.DefinirAlinhamento(TAlinhamento::taCenter);
+        QCOMPARE(rolando.TextoDigitado()[0]->Coluna, 1);
+    }
+
+    void espacamento_data()
+    {
+        QTest::addColumn<TRolagem>("rolagem");
+        QTest::newRow("parado") << TRolagem::tsNenhum;
+        QTest::newRow("rolando") << TRolagem::tsEsquerda;
+    }
+
+    void espacamento()
+    {
+        QFETCH(TRolagem, rolagem);
+        TPainelTeste p(8, 80, f5x5);
+        p.DefinirRolagem(rolagem);
+        p.Digitar(QStringLiteral("ABC"));
+        const QSet<QString> antes = acesas(p);
+        const int wb = colunas(f5x5, 'B');
+        p.AumentarEspacamento(1, p.UltimaColuna());
+        const auto &t = p.TextoDigitado();
+        QCOMPARE(t[0]->Coluna, 1);
+        QCOMPARE(t[0]->Largura, 6);
+        QCOMPARE(t[1]->Coluna, 7);
+        QCOMPARE(t[1]->Largura, wb + 1);
+        QCOMPARE(t[2]->Coluna, 8 + wb);
+        QCOMPARE(t[2]->Largura, colunas(f5x5, 'C'));
+        QCOMPARE(p.ColunaCursor(), t[2]->ColunaFinal());
+        // The blank columns are dark.
+        for (int l = 1; l <= 5; ++l)
+            QVERIFY(!p.Led(l, 6, true)->Acesa);
+        p.DiminuirEspacamento(1, p.UltimaColuna());
+        QCOMPARE(t[1]->Coluna, 6);
+        QCOMPARE(t[2]->Coluna, 6 + wb);
+        QCOMPARE(acesas(p), antes);
+    }
+
+    void cursorEPisca()
+    {
+        TPainelTeste p(8, 80, f5x5);
+        p.AtivarEdicao();
+        QVERIFY(p.EdicaoAtiva());
+        const bool antes = p.CursorVisivel();
+        p.PiscarCursor();
+        QCOMPARE(p.CursorVisivel(), !antes);
+        p.PiscarCursor();
+        QCOMPARE(p.CursorVisivel(), antes);
+        // Another mode: the next tick ends editing and erases the cursor.
+        p.DefinirModo(TModo::ModoGrafico);
+        QVERIFY(p.EdicaoAtiva());
+        p.PiscarCursor();
+        QVERIFY(!p.EdicaoAtiva());
+        QVERIFY(!p.CursorVisivel());
+        p.AtivarEdicao();
+        QVERIFY(!p.EdicaoAtiva());
+        // The cursor is clamped to the panel without scrolling.
+        p.DefinirModo(TModo::ModoTexto);
+        p.PosicionarCursor(200, 1);
+        QCOMPARE(p.ColunaCursor(), 80);
+        p.PosicionarCursor(0, 1);
+        QCOMPARE(p.ColunaCursor(), 1);
+    }
+
+    void mouseNoModoGrafico()
+    {
+        TPainelTeste p(8, 10, f5x5);
+        p.DefinirModo(TModo::ModoGrafico);
+        const auto centro = [](int coluna) { return (coluna - 1) * 8 + 4; };
+        // A click lights a dark cell; a second one darkens it.
+        p.PressionarMouse(TBotaoMouse::Esquerdo, centro(2), 4);
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, centro(2), 4);
+        QVERIFY(p.Led(1, 2, false)->Acesa);
+        p.PressionarMouse(TBotaoMouse::Esquerdo, centro(2), 4);
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, centro(2), 4);
+        QVERIFY(!p.Led(1, 2, false)->Acesa);
+        // Dragging over 3, 4, 5 and back over 4 (staying in each cell for a
+        // few moves) lights 3 and 5 and toggles 4 twice.
+        p.PressionarMouse(TBotaoMouse::Esquerdo, centro(3), 4);
+        for (int coluna : {3, 3, 4, 4, 5, 5, 4, 4}) {
+            p.MoverMouse(centro(coluna), 4);
+            p.MoverMouse(centro(coluna) + 1, 4);
+        }
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, centro(4), 4);
+        QVERIFY(p.Led(1, 3, false)->Acesa);
+        QVERIFY(!p.Led(1, 4, false)->Acesa);
+        QVERIFY(p.Led(1, 5, false)->Acesa);
+        // Moving without a button does nothing; outside the panel neither.
+        p.MoverMouse(centro(7), 4);
+        QVERIFY(!p.Led(1, 7, false)->Acesa);
+        p.PressionarMouse(TBotaoMouse::Esquerdo, -3, 4);
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, -3, 4);
+        QCOMPARE(acesas(p).size(), 2);
+    }
+
+    void mouseSemEfeito_data()
+    {
+        QTest::addColumn<TModo>("modo");
+        QTest::newRow("marcacao") << TModo::ModoMarcacao;
+        QTest::newRow("simulador") << TModo::ModoSimulador;
+    }
+
+    void mouseSemEfeito()
+    {
+        QFETCH(TModo, modo);
+        TPainelTeste p(8, 10, f5x5);
+        p.DefinirModo(modo);
+        p.PressionarMouse(TBotaoMouse::Esquerdo, 12, 4);
+        p.MoverMouse(20, 4);
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, 20, 4);
+        QVERIFY(acesas(p).isEmpty());
+    }
+
+    void botaoDireito()
+    {
+        TPainelTeste p(8, 10, f5x5);
+        p.DefinirModo(TModo::ModoGrafico);
+        QList<QPoint> pedidos;
+        p.AoClicarMouseOpcoes = [&](TPainelLed *sender, int x, int y) {
+            QCOMPARE(sender, &p);
+            pedidos.append(QPoint(x, y));
+        };
+        p.PressionarMouse(TBotaoMouse::Direito, 12, 5);
+        p.MoverMouse(20, 5);
+        p.SoltarMouse(TBotaoMouse::Direito, 20, 5);
+        QCOMPARE(pedidos, QList<QPoint>{QPoint(12, 5)});
+        QVERIFY(acesas(p).isEmpty());
+        // Without the handler the right button drags like the left one.
+        p.AoClicarMouseOpcoes = nullptr;
+        p.PressionarMouse(TBotaoMouse::Direito, 12, 5);
+        QVERIFY(acesas(p).isEmpty());
+        p.MoverMouse(20, 5);
+        p.SoltarMouse(TBotaoMouse::Direito, 20, 5);
+        QCOMPARE(acesas(p), QSet<QString>{QStringLiteral("1,3")});
+    }
+
+    void marcacao()
+    {
+        TPainelTeste p(8, 10, f5x5);
+        p.DefinirModo(TModo::ModoMarcacao);
+        int focos = 0;
+        p.OnRecebeFoco = [&](TPainelLed *) { ++focos; };
+        p.PressionarMouse(TBotaoMouse::Esquerdo, 4, 4);
+        QCOMPARE(p.InicioMarcacao, p.Led(1, 1, false));
+        QCOMPARE(p.FimMarcacao, p.Led(1, 1, false));
+        p.MoverMouse(30, 20);
+        p.SoltarMouse(TBotaoMouse::Esquerdo, 30, 20);
+        QCOMPARE(p.FimMarcacao, p.Led(3, 4, false));
+        QCOMPARE(focos, 1);
+        // Released off the cells: no rectangle.
+        p.PressionarMouse(TBotaoMouse::Esquerdo, 4, 4);
+        p.SoltarMouse(TBotaoMouse::Esquerdo, 500, 500);
+        QVERIFY(p.InicioMarcacao);
+        QVERIFY(!p.FimMarcacao);
+    }
+
+    void cliqueNoModoTextoVaiAoFim()
+    {
+        TPainelTeste p(8, 80, f5x5);
+        p.Digitar(QStringLiteral("AA"));
+        p.PressionarTecla(TeclasPainel::Inicio, false);
+        p.PressionarMouse(TBotaoMouse::Esquerdo, 4, 4);
+        p.ClicarMouse();
+        p.SoltarMouse(TBotaoMouse::Esquerdo, 4, 4);
+        QCOMPARE(p.ColunaCursor(), 11);
+        QVERIFY(p.EdicaoAtiva());
+    }
+};
+
+QTEST_MAIN(TesteTextoPainel)
+#include "tst_textopainel.moc"

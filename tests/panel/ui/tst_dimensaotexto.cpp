@@ -1,0 +1,156 @@
+#include <QGroupBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "panel/USom.h"
+#include "panel/ui/UFlexLed.h"
+#include "panel/ui/UFmeFontes.h"
+#include "panel/ui/UFrmDimensaoTexto.h"
+
+// The text-dimension window: one per program, the frame around the cursor
+// line, its controls acting on the bound panel, and the panel given back on close.
+class TesteDimensaoTexto : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir pasta;
+    int bipes = 0;
+
+    static TFlexLed *novoPainel(QWidget &dono)
+    {
+        TFlexLed *p = TFlexLed::Criar(&dono);
+        p->DefinirNroLinhas(8);
+        p->DefinirNroColunas(96);
+        p->PosicionarCursor(1, 1);
+        return p;
+    }
+
+    // Typing needs the panel's key catcher focused in an active window.
+    static void digitar(QWidget &dono, TFlexLed *p, const QString &texto)
+    {
+        dono.show();
+        dono.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dono));
+        p->AtivarEdicao();
+        QVERIFY(p->CapturaDeTeclas()->hasFocus());
+        p->DigitarTexto(texto);
+        QCOMPARE(int(p->TextoDigitado().size()), int(texto.size()));
+    }
+
+    static int colunas(TTipoFonte fonte, char caractere)
+    {
+        QByteArray glifo;
+        TFontesLed::LerGlifo(fonte, static_cast<unsigned char>(caractere), glifo);
+        return TFontesLed::UltimaColunaDoGlifo(fonte, glifo, TFontesLed::AlturaDaFonte(fonte)) + 1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TFontesLed::DefinirArquivoDeFontes(pasta.filePath(QStringLiteral("FONTES12.INI")));
+        TSom::DefinirBipe([this] { ++bipes; });
+    }
+    void init() { bipes = 0; }
+    void cleanup()
+    {
+        if (TFrm_DimensaoTexto *j = TFrm_DimensaoTexto::Aberto())
+            j->close();
+        QVERIFY(!TFrm_DimensaoTexto::Aberto());
+    }
+    void cleanupTestCase()
+    {
+        TSom::DefinirBipe({});
+        TFontesLed::DefinirArquivoDeFontes({});
+    }
+
+    void emolduraALinhaERestauraNoEsc()
+    {
+        QWidget dono;
+        TFlexLed *p = novoPainel(dono);
+        digitar(dono, p, QStringLiteral("00:0"));
+        QCOMPARE(colunas(TTipoFonte::tfVeltronix8x7, '0'), 8);
+        QCOMPARE(colunas(TTipoFonte::tfVeltronix8x7, ':'), 2);
+        AbrirDimensaoTexto(p);
+        QCOMPARE(bipes, 1);
+        TFrm_DimensaoTexto *j = TFrm_DimensaoTexto::Aberto();
+        QVERIFY(j);
+        QVERIFY(j->isVisible());
+        QCOMPARE(j->windowTitle(), QStringLiteral("Dimension do Texto"));
+        QCOMPARE(j->Fme_Fontes->Gbx_Graficos->title(), QStringLiteral("Fuente/Texto"));
+        QVERIFY(!j->Fme_Fontes->Btn_FormataTexto->isVisibleTo(j));
+        QCOMPARE(j->Timer1->interval(), 1500);
+        QVERIFY(j->Timer1->isActive());
+        QCOMPARE(j->Fme_Fontes->Fonte(), TTipoFonte::tfVeltronix8x7);
+        QCOMPARE(p->Modo(), TModo::ModoMarcacao);
+        QCOMPARE(p->InicioMarcacao, p->Led(1, 1, false));
+        QCOMPARE(p->FimMarcacao, p->Led(8, 8 + 8 + 2 + 8 + 1, false));
+        // Opening again reuses the window.
+        AbrirDimensaoTexto(p);
+        QCOMPARE(TFrm_DimensaoTexto::Aberto(), j);
+        QCOMPARE(bipes, 2);
+        QTest::keyClick(j, Qt::Key_Escape);
+        QVERIFY(!TFrm_DimensaoTexto::Aberto());
+        // The mode from before the first opening, not ModoMarcacao.
+        QCOMPARE(p->Modo(), TModo::ModoTexto);
+        QVERIFY(!p->InicioMarcacao);
+        QVERIFY(!p->FimMarcacao);
+    }
+
+    void linhaSemCaracteresNaoTemMoldura()
+    {
+        QWidget dono;
+        TFlexLed *p = novoPainel(dono);
+        digitar(dono, p, QStringLiteral("00"));
+        p->DefinirFonteUtilizada(TTipoFonte::tfVeltronix5x5); // characters of another font only
+        AbrirDimensaoTexto(p);
+        QCOMPARE(p->Modo(), TModo::ModoMarcacao);
+        QVERIFY(!p->InicioMarcacao);
+        QVERIFY(!p->FimMarcacao);
+    }
+
+    void controlesAgemNoPainel()
+    {
+        QWidget dono;
+        TFlexLed *p = novoPainel(dono);
+        digitar(dono, p, QStringLiteral("00"));
+        AbrirDimensaoTexto(p);
+        TFrm_DimensaoTexto *j = TFrm_DimensaoTexto::Aberto();
+        j->Fme_Fontes->Btn_AlinhaCentro->click();
+        QCOMPARE(p->Alinhamento(), TAlinhamento::taCenter);
+        QCOMPARE(p->TextoDigitado().front()->Coluna, (96 - 16) / 2 + 1);
+        j->Fme_Fontes->Btn_AumntaDistancia->click();
+        QCOMPARE(p->TextoDigitado().front()->Largura, 9);
+        j->Fme_Fontes->Sbt_DIVISAO_Baixo->click();
+        QCOMPARE(p->FonteUtilizada(), TTipoFonte::tfVeltronix8x6);
+        QCOMPARE(p->Modo(), TModo::ModoMarcacao);
+    }
+
+    // Rebinding gives the first panel its mode back; a panel going away
+    // leaves the window harmless.
+    void outroPainelEPainelQueSome()
+    {
+        QWidget dono;
+        TFlexLed *a = novoPainel(dono);
+        TFlexLed *b = novoPainel(dono);
+        digitar(dono, a, QStringLiteral("0"));
+        a->DefinirModo(TModo::ModoGrafico);
+        AbrirDimensaoTexto(a);
+        QCOMPARE(a->Modo(), TModo::ModoMarcacao);
+        AbrirDimensaoTexto(b);
+        TFrm_DimensaoTexto *j = TFrm_DimensaoTexto::Aberto();
+        QCOMPARE(j->Painel(), b);
+        QCOMPARE(a->Modo(), TModo::ModoGrafico);
+        QVERIFY(!a->InicioMarcacao);
+        QCOMPARE(b->Modo(), TModo::ModoMarcacao);
+        delete b;
+        QVERIFY(!j->Painel());
+        j->Fme_Fontes->Btn_AlinhaCentro->click();
+        QTest::qWait(1600); // a repaint tick with no panel
+        QTest::keyClick(j, Qt::Key_Escape);
+        QVERIFY(!TFrm_DimensaoTexto::Aberto());
+    }
+};
+
+QTEST_MAIN(TesteDimensaoTexto)
+#include "tst_dimensaotexto.moc"
