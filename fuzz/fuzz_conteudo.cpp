@@ -4,6 +4,7 @@
 
 #include "panel/UConteudoPainel.h"
 #include "panel/UErro.h"
+#include "panel/UPainelLed.h"
 
 // Fuzz target of the panel content text. The first two bytes are the crop's
 // row and column limits, the rest is the text; every reader gets the text and
@@ -125,6 +126,32 @@ void verificarEscritor(const QByteArray &bytes)
     verificar(TConteudoPainel::ConteudoParaBits(texto) == estados(lida.Leds), "writer output bits misread");
 }
 
+// The panel applies the same text: no crash, the cursor after the rightmost
+// character read, and what it writes back loads again without error.
+void verificarPainel(const QByteArray &texto, const TLeitura &leitura)
+{
+    // No font file: glyphs come from the built-in tables, no disk access.
+    TFontesLed::DefinirArquivoDeFontes(QStringLiteral("/nonexistent/FONTES12.INI"));
+    TPainelLed painel;
+    painel.DefinirNroLinhas(3);
+    painel.DefinirNroColunas(4);
+    painel.DefinirRolagem(TRolagem::tsEsquerda);
+    bool falhou = false;
+    try {
+        painel.CarregarConteudo(texto);
+    } catch (const TErro &) {
+        falhou = true;
+    }
+    verificar(falhou == leitura.Falhou, "panel and parser disagree on the error");
+    int maiorColuna = 0;
+    for (const TEntradaCaractere &c : leitura.Caracteres)
+        maiorColuna = std::max(maiorColuna, int(c.Coluna));
+    if (!falhou)
+        verificar(painel.ColunaCursor() == maiorColuna, "cursor not after the rightmost character");
+    TPainelLed copia;
+    copia.CarregarConteudo(painel.GerarConteudo(3, 4));
+}
+
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
@@ -156,7 +183,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 
     verificarEscritor(texto);
 
-    // Readers that need a panel (TFlexLed::CarregarConteudo) are fed the same
-    // text here, below the model's own readers.
+    verificarPainel(texto, leitura);
     return 0;
 }

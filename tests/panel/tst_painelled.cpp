@@ -235,6 +235,43 @@ private slots:
         QCOMPARE(p.FonteUtilizada(), TTipoFonte::tfVeltronix5x5);
     }
 
+    // Left of the division the fixed cells stay put while the view scrolls;
+    // from the division on, the scrolled cells show.
+    void vistaDeslocadaComDivisao()
+    {
+        TPainelLed p;
+        dimensionar(p, 1, 10);
+        p.DefinirCorLedNaDivisao(0x000000FF);
+        p.DefinirCorLed(0x0000FF00);
+        p.DefinirDivisaoNaColuna(5);
+        p.Led(1, 2, true)->DefinirAcesa(true);  // fixed
+        p.Led(1, 7, true)->DefinirAcesa(true);  // scrolls
+        p.DefinirPrimeiraColuna(3);
+        const QImage imagem = desenhar(p);
+        const int t = p.TamanhoLed();
+        auto centro = [&](int colunaTela) { return imagem.pixel((colunaTela - 1) * t + t / 2, t / 2); };
+        QCOMPARE(centro(2), rgb(0x000000FF));
+        QCOMPARE(centro(5), rgb(0x0000FF00)); // column 7 = 5 + 3 - 1
+        QCOMPARE(centro(4), rgb(0));
+        QCOMPARE(centro(1), rgb(0));
+    }
+
+    void molduraDoRelogio()
+    {
+        TPainelLed p;
+        dimensionar(p, 8, 20);
+        p.RegistrarCaractere(2, 3, 8, 5, TTipoFonte::tfVeltronix5x5, '0', true);
+        p.RegistrarCaractere(2, 11, 2, 5, TTipoFonte::tfVeltronix5x5, ':', true);
+        const QImage imagem = desenhar(p);
+        const int t = p.TamanhoLed();
+        const QRgb magenta = rgb(0x00FF00FF);
+        QCOMPARE(imagem.pixel(2 * t, t + 3), magenta);        // left edge, inner Left of column 3
+        QCOMPARE(imagem.pixel(11 * t, t + 3), magenta);       // right edge, inner Left of column 12
+        QCOMPARE(imagem.pixel(5 * t + 2, t), magenta);        // top edge, inner Top of row 2
+        QCOMPARE(imagem.pixel(5 * t + 2, 6 * t - 1), magenta); // bottom edge, inner Bottom of row 6
+        QVERIFY(imagem.pixel(12 * t, t + 3) != magenta);      // the last column stays outside
+    }
+
     // LedNoPonto answers from an index; it must agree with a scan of the list
     // in creation order everywhere, also with a division and a shifted view,
     // where a fixed and a scrolled cell share a screen place.
