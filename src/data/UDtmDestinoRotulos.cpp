@@ -1,6 +1,7 @@
 // TDtm_Destino: the combined label of a destination row and the label table that shows it.
 #include "data/UDtmDestino.h"
 
+#include <QHash>
 #include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
@@ -68,10 +69,26 @@ void TDtm_Destino::ReconstruirRotulos(bool forcar)
     }
     GuardarPosicao();
     const auto restaurar = qScopeGuard([this] { RestaurarPosicao(); });
+    // The label table starts empty and only this walk fills it: the rows made
+    // so far are kept by kind and number, so each destination row finds its
+    // label row without scanning the table (the same match as the lookup by
+    // "EXTRA;NRO_DESTINO" with empty values read as false and 0).
+    QHash<QPair<bool, int>, TMarcador> feitas;
     TTabelaMemoria &destinos = Cds_DestinosExtras;
     for (destinos.Primeiro(); !destinos.Fim(); destinos.Proximo()) {
-        EditarRotulo(destinos.Valor(u"EXTRA"_s), destinos.Valor(u"NRO_DESTINO"_s));
+        const QVariant extra = destinos.Valor(u"EXTRA"_s);
+        const QVariant numero = destinos.Valor(u"NRO_DESTINO"_s);
+        const QPair<bool, int> chave(extra.toBool(), numero.toInt());
+        const auto feita = feitas.constFind(chave);
+        if (feita != feitas.constEnd() && Cds_Rotulos.IrPara(*feita)) {
+            Cds_Rotulos.Editar();
+        } else {
+            Cds_Rotulos.Acrescentar();
+            Cds_Rotulos.DefinirValor(u"NRO_DESTINO"_s, numero);
+            Cds_Rotulos.DefinirValor(u"EXTRA"_s, extra);
+        }
         DefinirRotuloDoPainel(destinos.Valor(u"PAINEL"_s), destinos.Valor(u"ROTULO"_s));
         Cds_Rotulos.Gravar();
+        feitas.insert(chave, Cds_Rotulos.Marcador());
     }
 }
