@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/UTransferencia.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class TDtm_Destino;
+
+// A project file as the program finds it when the operator opens it right
+// after start-up, for the tools that work on a file without the main window.
+
+// Opens the project file into the tables. TErro when it does not exist or
+// cannot be read.
+void AbrirProjeto(TDtm_Destino &dados, const QString &arquivo);
+
+// Shows the destinations (false) or extra messages (true) in both tables and
+// rebuilds the label table for that kind, as the destination list does.
+void MostrarTipo(TDtm_Destino &dados, bool extra);
+
+// The signs that the rows of the kind shown fit, in position order. A
+// position is fitted when it has a row, pending new rows included. Its size
+// starts from the bus type of the current row (TIPOONIBUS 1: front 13 x 128,
+// side 8 x 80, rear 13 x 32, auxiliary 8 x 80; otherwise 8 x 80 for all);
+// then, walking the rows in table order, NRO_LINHAS and NRO_COLUNAS above 0
+// replace it, so the last row that names a size wins.
+QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados);
+
+// The label table of the kind shown, one line per number: the number, then
+// the label of each fitted position, separated by tabs.
+QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais);

@@ -1,0 +1,173 @@
+#include "app/UTransferencia.h"
+
+#include "app/UProjetoArquivo.h"
+#include "data/UDtmDestino.h"
+#include "editor/UCfgRotativo.h"
+#include "output/UGeracaoArquivo.h"
+#include "panel/UErro.h"
+#include "panel/UFontes.h"
+
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int qtdRotativos = 8;
+// The file kind the controller expects from a transfer.
+constexpr int tipoArquivoPenDrive = 2;
+}
+
+TTransferencia::TTransferencia(TDtm_Destino &dados, QList<TSinalEquipado> sinais)
+    : dados(dados), sinais(std::move(sinais))
+{
+}
+
+QString TTransferencia::MensagemSemDestinos()
+{
+    return u"ATENCION:\rArchivo não contien destinos informados.\rA grabacion do Archivo não sera executada."_s;
+}
+
+void TTransferencia::VerificarDestinos() const
+{
+    if (!dados.TemLinhas())
+        throw TErro(MensagemSemDestinos());
+}
+
+void TTransferencia::MostrarTipo(bool extra)
+{
+    if (AoMostrarTipo) {
+        AoMostrarTipo(extra);
+        return;
+    }
+    ::MostrarTipo(dados, extra);
+}
+
+template <typename F> void TTransferencia::ComTipoRestaurado(F &&passos)
+{
+    dados.Cds_DestinosExtras.DesabilitarControles();
+    dados.Cds_Rotulos.DesabilitarControles();
+    // Declared first so that it runs last: the views redraw once, on the operator's kind.
+    const auto retomar = qScopeGuard([this] {
+        dados.Cds_Rotulos.HabilitarControles();
+        dados.Cds_DestinosExtras.HabilitarControles();
+    });
+    const bool extraMostrado = dados.FiltroExtra();
+    const auto restaurar = [this, extraMostrado] {
+        dados.PosicaoEnvio = 0;
+        MostrarTipo(extraMostrado);
+    };
+    try {
+        MostrarTipo(false);
+        passos();
+    } catch (...) {
+        // The operator reads the first failure; one while restoring would only hide it.
+        try {
+            restaurar();
+        } catch (...) {
+        }
+        throw;
+    }
+    restaurar();
+}
+
+void TTransferencia::PreencherPaineis(TGeracaoArquivo &geracao)
+{
+    geracao.Reiniciar();
+    geracao.DefinirTipoArquivo(tipoArquivoPenDrive);
+    for (const TSinalEquipado &sinal : std::as_const(sinais)) {
+        dados.PosicaoEnvio = qint16(sinal.Painel);
+        EnviaPosicao(geracao, sinal);
+    }
+}
+
+void TTransferencia::Preencher(TGeracaoArquivo &geracao)
+{
+    ComTipoRestaurado([&] { PreencherPaineis(geracao); });
+}
+
+bool TTransferencia::Gravar(TGeracaoArquivo &geracao, const QString &arquivo)
+{
+    bool gravou = false;
+    ComTipoRestaurado([&] {
+        PreencherPaineis(geracao);
+        geracao.DefinirNomeArquivo(arquivo);
+        gravou = geracao.GerarArquivo();
+    });
+    return gravou;
+}
+
+void TTransferencia::EnviaPosicao(TGeracaoArquivo &geracao, const TSinalEquipado &sinal)
+{
+    MostrarTipo(false);
+    TPainel &painel = geracao.ObterPainel(sinal.Painel);
+    painel.DefinirLinhas(sinal.Linhas);
+    painel.DefinirColunas(sinal.Colunas);
+    for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo())
+        if (LinhaDaPosicao(sinal.Painel))
+            EnviarDestino(painel);
+    MostrarTipo(true);
+    for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo())
+        if (LinhaDaPosicao(sinal.Painel))
+            EnviarExtra(painel);
+}
+
+// A stored row (not a pending new one) of the position.
+bool TTransferencia::LinhaDaPosicao(int painel) const
+{
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    return !t.ComoBooleano(u"NOVO"_s) && t.ComoInteiro(u"PAINEL"_s) == painel;
+}
+
+int TTransferencia::LerConteudo(QList<QByteArray> &conteudo) const
+{
+    conteudo.clear();
+    int qtdMensagens = 1;
+    for (int i = 1; i <= qtdRotativos; ++i) {
+        const QVariant valor = dados.Cds_DestinosExtras.Valor(u"CONFIG_PAINEL"_s + QString::number(i));
+        if (valor.isNull())
+            continue;
+        conteudo.append(valor.toByteArray());
+        qtdMensagens = i;
+    }
+    return qtdMensagens;
+}
+
+void TTransferencia::EnviarDestino(TPainel &painel)
+{
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    TDestinos &destino = painel.ObterDestino(t.ComoInteiro(u"NRO_DESTINO"_s));
+    // A row stored without a size (an inserted destination not yet saved from
+    // the panels) keeps the sign's size rather than emptying the slot.
+    if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas > 0)
+        painel.DefinirLinhas(linhas);
+    if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas > 0)
+        painel.DefinirColunas(colunas);
+    destino.QtdMensagens = LerConteudo(destino.Conteudo);
+    destino.Rotulo = t.ComoTexto(u"ROTULO"_s);
+    destino.TempoExposicao = t.ComoInteiro(u"TPO_ROTATIVO1"_s);
+    destino.DefinirSentido(SentidoDoCodigo(t.ComoInteiro(u"SENTIDO_ROTATIVO1"_s)));
+    destino.TamanhoMensagem = t.ComoInteiro(u"TAMANHO_MENSAGEM"_s);
+    destino.PosXInicial = t.ComoInteiro(u"POSXINICIAL"_s);
+    destino.PosXFinal = t.ComoInteiro(u"POSXFINAL"_s);
+    destino.PosYInicial = t.ComoInteiro(u"POSYINICIAL"_s);
+    destino.PosYFinal = t.ComoInteiro(u"POSYFINAL"_s);
+}
+
+void TTransferencia::EnviarExtra(TPainel &painel)
+{
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    TExtras &extra = painel.ObterExtra(t.ComoInteiro(u"NRO_DESTINO"_s));
+    extra.QtdMensagens = LerConteudo(extra.Conteudo);
+    extra.Rotulo = t.ComoTexto(u"ROTULO"_s);
+    extra.TempoExposicao = t.ComoInteiro(u"TPO_ROTATIVO1"_s);
+    // The clock's font number is read as text: "1" to "12" name a font, anything else none.
+    extra.FonteRelogio = TFontesLed::FonteDoTexto(t.ComoTexto(u"FONTE_HORARIO"_s));
+    extra.Sentido = extra.FonteRelogio != TTipoFonte::tfNenhum
+                        ? TRolagem::tsHorario
+                        : SentidoDoCodigo(t.ComoInteiro(u"SENTIDO_ROTATIVO1"_s));
+    extra.TamanhoMensagem = t.ComoInteiro(u"TAMANHO_MENSAGEM"_s);
+    extra.PosXInicial = t.ComoInteiro(u"POSXINICIAL"_s);
+    extra.PosXFinal = t.ComoInteiro(u"POSXFINAL"_s);
+    extra.PosYInicial = t.ComoInteiro(u"POSYINICIAL"_s);
+    extra.PosYFinal = t.ComoInteiro(u"POSYFINAL"_s);
+}
