@@ -103,6 +103,8 @@ BENCHMARK(BM_InserirNoInicio_ArquivoPorGlifo)->Unit(benchmark::kMicrosecond)->It
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // the key dispatch may reach the clipboard
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
