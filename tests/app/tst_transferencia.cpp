@@ -19,11 +19,6 @@ class TesteTransferencia : public QObject {
     QTemporaryDir pasta;
 
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
-    static QByteArray lerArquivo(const QString &arquivo)
-    {
-        QFile f(arquivo);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Appends the rows to the kind, then shows the destinations again.
     static void gravar(TDtm_Destino &d, bool extra, const QList<TLinhaProjeto> &linhas)
     {
@@ -276,9 +271,9 @@ private slots:
         QCOMPARE(tipos, (QList<bool>{false, false, true, false, true, extraAntes}));
         QCOMPARE(posicoes, (QList<int>{0, 1, 1, 3, 3, 0}));
         if (falha == u"sobrescrita")
-            QCOMPARE(lerArquivo(arquivo), QByteArray("antigo"));
+            QCOMPARE(Fixture::LerArquivo(arquivo), QByteArray("antigo"));
         else if (falha.isEmpty())
-            QVERIFY(lerArquivo(arquivo).size() > TamanhoCabecalhoArquivo);
+            QVERIFY(Fixture::LerArquivo(arquivo).size() > TamanhoCabecalhoArquivo);
         else
             QVERIFY(!QFile::exists(arquivo));
     }
@@ -395,7 +390,7 @@ private slots:
         QVERIFY(TTransferencia(d, {{1, 8, 80}, {3, 13, 32}}).Gravar(g, arquivo));
         QCOMPARE(g.NomeArquivo(), arquivo);
         QCOMPARE(g.QtdTabelasFontes(), 1);
-        QCOMPARE(lerArquivo(arquivo), esperado);
+        QCOMPARE(Fixture::LerArquivo(arquivo), esperado);
         QVERIFY(!d.FiltroExtra());
     }
 };

@@ -40,17 +40,6 @@ class TesteCli : public QObject {
                 QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
     }
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
-    static QByteArray lerArquivo(const QString &arquivo)
-    {
-        QFile f(arquivo);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void gravarArquivo(const QString &arquivo, const QByteArray &bytes)
-    {
-        QFile f(arquivo);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
 
     void salvarProjeto()
     {
@@ -115,22 +104,22 @@ private slots:
         const TResultado r = executar({u"export-art"_s, projeto, saida});
         QCOMPARE(r.Erro, QString());
         QCOMPARE(r.Codigo, 0);
-        QCOMPARE(lerArquivo(saida), esperado);
+        QCOMPARE(Fixture::LerArquivo(saida), esperado);
     }
 
     // An existing file is replaced only with --force; without it the old bytes stay.
     void arquivoExistente()
     {
         const QString saida = caminho(u"existente.art"_s);
-        gravarArquivo(saida, "antigo");
+        QVERIFY(Fixture::GravarArquivo(saida, "antigo"));
         TResultado r = executar({u"export-art"_s, projeto, saida});
         QCOMPARE(r.Codigo, 1);
         QVERIFY2(r.Erro.contains(u"já existe"_s), qPrintable(r.Erro));
-        QCOMPARE(lerArquivo(saida), QByteArray("antigo"));
+        QCOMPARE(Fixture::LerArquivo(saida), QByteArray("antigo"));
 
         r = executar({u"export-art"_s, u"--force"_s, projeto, saida});
         QCOMPARE(r.Codigo, 0);
-        QCOMPARE(lerArquivo(saida), esperado);
+        QCOMPARE(Fixture::LerArquivo(saida), esperado);
     }
 
     void semDestinos()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QPoint>
 #include <initializer_list>
@@ -90,5 +91,17 @@ inline TExtras &ExtraComRelogio(TPainel &p, int numero, TTipoFonte fonte, int x0
     e.PosYInicial = y;
     e.PosYFinal = y;
     return e;
+}
+// The whole file; empty when it cannot be read.
+inline QByteArray LerArquivo(const QString &arquivo)
+{
+    QFile f(arquivo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool GravarArquivo(const QString &arquivo, const QByteArray &bytes)
+{
+    QFile f(arquivo);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 }

@@ -34,17 +34,6 @@ class TesteGeracaoArquivo : public QObject {
         return t ? t->Bytes : QByteArray();
     }
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
-    static QByteArray lerArquivo(const QString &arquivo)
-    {
-        QFile f(arquivo);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void gravarArquivo(const QString &arquivo, const QByteArray &bytes)
-    {
-        QFile f(arquivo);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
     // A front sign of 8 x 80 with one destination: the base of the refusal cases.
     static void destinoSimples(TGeracaoArquivo &g)
     {
@@ -58,11 +47,11 @@ private slots:
         // Clock glyphs of the 8x7 font with known widths: "0" 8 columns, "1" one
         // column, "2" nine columns, "3" to "9" missing, ":" two columns.
         const QString fontes = caminho(u"FONTES12.INI"_s);
-        gravarArquivo(fontes, "[Veltronix 8x7]\r\n"
-                              "48=0111111011111111100000011000000110000001111111110111111000000000\r\n"
-                              "49=11111111\r\n"
-                              "50=100000001000000010000000100000001000000010000000100000001000000011111111\r\n"
-                              "58=0000101000000000\r\n");
+        QVERIFY(Fixture::GravarArquivo(fontes, "[Veltronix 8x7]\r\n"
+                                               "48=0111111011111111100000011000000110000001111111110111111000000000\r\n"
+                                               "49=11111111\r\n"
+                                               "50=100000001000000010000000100000001000000010000000100000001000000011111111\r\n"
+                                               "58=0000101000000000\r\n"));
         TFontesLed::DefinirArquivoDeFontes(fontes);
     }
     void cleanupTestCase() { TFontesLed::DefinirArquivoDeFontes({}); }
@@ -397,7 +386,7 @@ private slots:
         QFETCH(QString, origem);
         QFETCH(QString, campo);
         const QString arquivo = caminho(u"recusado.art"_s);
-        gravarArquivo(arquivo, "anterior");
+        QVERIFY(Fixture::GravarArquivo(arquivo, "anterior"));
         TGeracaoArquivo g;
         destinoSimples(g);
         preparo(g);
@@ -413,7 +402,7 @@ private slots:
         QVERIFY2(mensagem.startsWith(u"ATENÇÃO:\r\n"_s + origem + u": o campo \""_s + campo + u"\""_s),
                  qPrintable(mensagem));
         QCOMPARE(perguntas, 0);
-        QCOMPARE(lerArquivo(arquivo), QByteArray("anterior"));
+        QCOMPARE(Fixture::LerArquivo(arquivo), QByteArray("anterior"));
     }
 
     void painelForaDoArquivo()
@@ -450,7 +439,7 @@ private slots:
         g.ConfirmarSobrescrita = [&](const QString &) { return perguntou = true; };
         QVERIFY(g.GerarArquivo());
         QVERIFY(!perguntou);
-        QCOMPARE(lerArquivo(arquivo), g.GerarBytes());
+        QCOMPARE(Fixture::LerArquivo(arquivo), g.GerarBytes());
         QCOMPARE(QDir(pasta.path()).entryList(QDir::Files).filter(u"novo"_s), QStringList{u"novo.art"_s});
     }
 
@@ -468,7 +457,7 @@ private slots:
         QFETCH(bool, definida);
         QFETCH(bool, resposta);
         const QString arquivo = caminho(u"existente.art"_s);
-        gravarArquivo(arquivo, "anterior");
+        QVERIFY(Fixture::GravarArquivo(arquivo, "anterior"));
         TGeracaoArquivo g;
         destinoSimples(g);
         g.DefinirNomeArquivo(arquivo);
@@ -480,7 +469,7 @@ private slots:
             };
         QCOMPARE(g.GerarArquivo(), resposta);
         QCOMPARE(perguntas, definida ? QStringList{arquivo} : QStringList());
-        QCOMPARE(lerArquivo(arquivo), resposta ? g.GerarBytes() : QByteArray("anterior"));
+        QCOMPARE(Fixture::LerArquivo(arquivo), resposta ? g.GerarBytes() : QByteArray("anterior"));
     }
 
     void nomeEmBranco()
