@@ -2,20 +2,17 @@
 
 #include "data/UConexaoSqlite.h"
 #include "data/UTabelaMemoria.h"
+#include "panel/UArquivoDisco.h"
 #include "panel/UErro.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -25,11 +22,19 @@ namespace {
 
 const QString NomeTabela = u"DESTINOS_EXTRAS"_s;
 
-[[noreturn]] void FalhaGravar(const QString &arquivo, const QString &detalhe)
+// SQLite's result codes that have a reason an operator can act on.
+constexpr int SqliteSomenteLeitura = 8;
+constexpr int SqliteCheio = 13;
+
+[[noreturn]] void FalhaGravar(const QString &arquivo, const QSqlError &erro)
 {
-    throw TErro(u"ATENÇÃO:\r\nNão foi possível gravar o arquivo \"%1\".\r\nVerifique se a pasta existe, se há "
-                "permissão de escrita e espaço livre no disco.\r\n(%2)"_s.arg(QDir::toNativeSeparators(arquivo),
-                                                                               detalhe));
+    const int codigo = erro.nativeErrorCode().toInt();
+    QString motivo = erro.text();
+    if (codigo == SqliteCheio)
+        motivo = TArquivoDisco::Motivo(ENOSPC);
+    else if (codigo == SqliteSomenteLeitura)
+        motivo = TArquivoDisco::Motivo(EROFS);
+    throw TErro(TArquivoDisco::MensagemNaoGravou(arquivo, motivo));
 }
 
 [[noreturn]] void FalhaLer(const QString &arquivo, const QString &detalhe)
@@ -72,14 +77,14 @@ QVariant ValorSql(TTipoColuna tipo, const QVariant &valor)
 void Executar(QSqlQuery &consulta, const QString &sql, const QString &arquivo)
 {
     if (!consulta.exec(sql))
-        FalhaGravar(arquivo, consulta.lastError().text());
+        FalhaGravar(arquivo, consulta.lastError());
 }
 
 void EscreverBanco(const QString &caminho, const QString &arquivo, const TTabelaMemoria &tabela)
 {
     TConexaoSqlite conexao(caminho, false);
     if (!conexao.Banco().isOpen())
-        FalhaGravar(arquivo, conexao.Banco().lastError().text());
+        FalhaGravar(arquivo, conexao.Banco().lastError());
     QSqlQuery consulta(conexao.Banco());
     QStringList definicoes;
     QStringList marcas;
@@ -95,18 +100,18 @@ void EscreverBanco(const QString &caminho, const QString &arquivo, const TTabela
     Executar(consulta, u"PRAGMA user_version = %1"_s.arg(TArquivoProjeto::VersaoFormato), arquivo);
     Executar(consulta, u"CREATE TABLE %1 (%2)"_s.arg(NomeTabela, definicoes.join(u", "_s)), arquivo);
     if (!conexao.Banco().transaction())
-        FalhaGravar(arquivo, conexao.Banco().lastError().text());
+        FalhaGravar(arquivo, conexao.Banco().lastError());
     if (!consulta.prepare(u"INSERT INTO %1 VALUES (%2)"_s.arg(NomeTabela, marcas.join(u','))))
-        FalhaGravar(arquivo, consulta.lastError().text());
+        FalhaGravar(arquivo, consulta.lastError());
     for (int linha = 0; linha < tabela.QuantidadeDeLinhas(); ++linha) {
         for (size_t k = 0; k < colunas.size(); ++k)
             consulta.bindValue(int(k), ValorSql(tabela.Coluna(colunas[k]).Tipo,
                                                 tabela.ValorNaLinha(linha, colunas[k])));
         if (!consulta.exec())
-            FalhaGravar(arquivo, consulta.lastError().text());
+            FalhaGravar(arquivo, consulta.lastError());
     }
     if (!conexao.Banco().commit())
-        FalhaGravar(arquivo, conexao.Banco().lastError().text());
+        FalhaGravar(arquivo, conexao.Banco().lastError());
 }
 
 bool EhInteiroSql(const QVariant &valor)
@@ -115,7 +120,16 @@ bool EhInteiroSql(const QVariant &valor)
     return tipo == QMetaType::LongLong || tipo == QMetaType::Int;
 }
 
-// A file value for a column of the table; nullopt when it is of the wrong type.
+// An SQLite integer for an integer column that a 32-bit integer cannot hold.
+bool ForaDoIntervalo(const TColunaTabela &coluna, const QVariant &valor)
+{
+    if (coluna.Tipo != TTipoColuna::Inteiro || !EhInteiroSql(valor))
+        return false;
+    const qlonglong numero = valor.toLongLong();
+    return numero < std::numeric_limits<int>::min() || numero > std::numeric_limits<int>::max();
+}
+
+// A file value for a column of the table; nullopt when it is of the wrong type or out of range.
 std::optional<QVariant> ValorDaColuna(const TColunaTabela &coluna, const QVariant &valor)
 {
     if (valor.isNull())
@@ -190,26 +204,16 @@ void TArquivoProjeto::Gravar(const QString &arquivo, const TTabelaMemoria &tabel
 {
     if (arquivo.trimmed().isEmpty())
         throw TErro(u"ATENÇÃO:\r\nInforme o nome do arquivo do projeto."_s);
-    const QFileInfo destino(arquivo);
-    QTemporaryFile temporario(destino.absolutePath() + u'/' + destino.fileName() + u".XXXXXX"_s);
-    if (!temporario.open())
-        FalhaGravar(arquivo, temporario.errorString());
-    temporario.close();
-    EscreverBanco(temporario.fileName(), arquivo, tabela);
-    temporario.setPermissions(destino.exists() ? QFile::permissions(arquivo)
-                                               : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                                     | QFile::ReadOther);
-    // rename() replaces the target in one step, so the target is never half written.
-    if (std::rename(QFile::encodeName(temporario.fileName()).constData(),
-                    QFile::encodeName(destino.absoluteFilePath()).constData()) != 0)
-        FalhaGravar(arquivo, QString::fromLocal8Bit(std::strerror(errno)));
-    temporario.setAutoRemove(false);
+    TArquivoDisco::SubstituirAtomico(arquivo, [&](const QString &temporario) {
+        EscreverBanco(temporario, arquivo, tabela);
+    });
 }
 
 std::vector<QVector<QVariant>> TArquivoProjeto::Ler(const QString &arquivo, const TTabelaMemoria &tabela)
 {
+    TArquivoDisco::ExigirLeitura(arquivo);
     const QFileInfo info(arquivo);
-    if (info.isFile() && info.size() == 0)
+    if (info.size() == 0)
         throw TErro(u"ATENÇÃO:\r\nO arquivo \"%1\" está vazio: não é um projeto (.ar1)."_s.arg(
             QDir::toNativeSeparators(arquivo)));
     TConexaoSqlite conexao(arquivo, true);
@@ -232,7 +236,15 @@ std::vector<QVector<QVariant>> TArquivoProjeto::Ler(const QString &arquivo, cons
             if (destinoDe[i] < 0)
                 continue;
             const TColunaTabela &coluna = tabela.Coluna(destinoDe[i]);
-            const std::optional<QVariant> valor = ValorDaColuna(coluna, consulta.value(i));
+            const QVariant lido = consulta.value(i);
+            if (ForaDoIntervalo(coluna, lido))
+                throw TErro(u"ATENÇÃO:\r\nO arquivo \"%1\" está danificado: na linha %2, a coluna %3 vale %4, fora do "
+                            "intervalo de %5 a %6.\r\nAbra uma cópia anterior do projeto."_s
+                                .arg(QDir::toNativeSeparators(arquivo), QString::number(linhas.size() + 1),
+                                     coluna.Nome, QString::number(lido.toLongLong()))
+                                .arg(std::numeric_limits<int>::min())
+                                .arg(std::numeric_limits<int>::max()));
+            const std::optional<QVariant> valor = ValorDaColuna(coluna, lido);
             if (!valor)
                 throw TErro(u"ATENÇÃO:\r\nO arquivo \"%1\" está danificado: na linha %2, a coluna %3 deveria "
                             "conter %4.\r\nAbra uma cópia anterior do projeto."_s.arg(

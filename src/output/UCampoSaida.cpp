@@ -47,6 +47,11 @@ void TOrigemCampo::Verificar(qint64 valor, qint64 minimo, qint64 maximo, const Q
                     .arg(maximo));
 }
 
+void TOrigemCampo::Recusar(const QString &motivo) const
+{
+    throw TErro(QStringLiteral("ATENÇÃO:\r\n%1: %2\r\nO arquivo não foi gerado.").arg(descricao, motivo));
+}
+
 quint8 TOrigemCampo::Byte(qint64 valor, const QString &campo) const
 {
     Verificar(valor, 0, 0xFF, campo);

@@ -20,6 +20,8 @@ public:
     quint32 DuplaPalavra(qint64 valor, const QString &campo) const; // 0 .. 2^32 - 1
     // Throws unless minimo <= valor <= maximo.
     void Verificar(qint64 valor, qint64 minimo, qint64 maximo, const QString &campo) const;
+    // Refuses the file for a reason that is not one field's range.
+    [[noreturn]] void Recusar(const QString &motivo) const;
 
 private:
     explicit TOrigemCampo(QString descricao) : descricao(std::move(descricao)) {}

@@ -104,6 +104,9 @@ TRegistroExtra TGeracaoArquivo::RegistroExtra(const TPainel &painel, TExtras &ex
 TBlocoRelogio TGeracaoArquivo::BlocoRelogio(const TPainel &painel, const TExtras &extra, const TOrigemCampo &origem)
 {
     const int altura = TFontesLed::AlturaDaFonte(extra.FonteRelogio);
+    if (altura > painel.Linhas())
+        origem.Recusar(u"a fonte do relógio %1 tem %2 linhas e o painel tem somente %3."_s.arg(
+            TFontesLed::NomeDaFonte(extra.FonteRelogio), QString::number(altura), QString::number(painel.Linhas())));
     // Rows count from the bottom row (0) upwards: y0 is the clock's lowest row.
     const int y0 = painel.Linhas() - extra.PosYInicial + 1 - altura;
     TBlocoRelogio b;

@@ -1,7 +1,9 @@
 #include "panel/UArquivoIni.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "panel/UArquivoDisco.h"
+#include "panel/UErro.h"
 
 namespace {
 bool branco(char c)
@@ -51,23 +53,24 @@ void TArquivoIni::DefinirConteudo(const QByteArray &conteudo)
 {
     blocos = {TBloco{}};
     secoes.clear();
-    const qsizetype primeira = conteudo.indexOf('\n');
-    quebra = (primeira > 0 && conteudo.at(primeira - 1) == '\r') || primeira < 0 ? "\r\n" : "\n";
+    quebra = "\r\n";
+    bool primeiraQuebra = true;
 
+    // Lines end in CR LF, LF or CR alone, each kept as found.
     qsizetype inicio = 0;
     while (inicio < conteudo.size()) {
-        qsizetype fim = conteudo.indexOf('\n', inicio);
-        TLinha linha;
-        if (fim < 0) {
-            linha.Texto = conteudo.mid(inicio);
-            fim = conteudo.size();
-        } else {
-            const bool crlf = fim > inicio && conteudo.at(fim - 1) == '\r';
-            linha.Texto = conteudo.mid(inicio, fim - inicio - (crlf ? 1 : 0));
-            linha.Fim = crlf ? "\r\n" : "\n";
+        qsizetype fim = inicio;
+        while (fim < conteudo.size() && conteudo.at(fim) != '\n' && conteudo.at(fim) != '\r')
             ++fim;
+        TLinha linha{conteudo.mid(inicio, fim - inicio), {}};
+        if (fim < conteudo.size()) {
+            const bool crlf = conteudo.at(fim) == '\r' && fim + 1 < conteudo.size() && conteudo.at(fim + 1) == '\n';
+            linha.Fim = crlf ? "\r\n" : QByteArray(1, conteudo.at(fim));
+            if (primeiraQuebra)
+                quebra = linha.Fim;
+            primeiraQuebra = false;
         }
-        inicio = fim;
+        inicio = fim + linha.Fim.size();
 
         const auto secao = nomeDaSecao(linha.Texto);
         if (secao) {
@@ -100,11 +103,12 @@ QByteArray TArquivoIni::Conteudo() const
 
 bool TArquivoIni::Gravar(const QString &caminho) const
 {
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
+    try {
+        TArquivoDisco::GravarAtomico(caminho, Conteudo());
+    } catch (const TErro &) {
         return false;
-    arquivo.write(Conteudo());
-    return arquivo.commit();
+    }
+    return true;
 }
 
 const TArquivoIni::TBloco *TArquivoIni::bloco(const QString &secao) const

@@ -32,7 +32,7 @@ public:
 private:
     struct TLinha {
         QByteArray Texto; // without the line ending
-        QByteArray Fim;   // "\r\n", "\n", or empty on a last line without one
+        QByteArray Fim;   // "\r\n", "\n", "\r", or empty on a last line without one
     };
     // The lines from a section header up to the next header; the first block
     // holds the lines before any header and has no header of its own.

@@ -1,12 +1,12 @@
 #include "panel/UDesenhoFolhaGlifos.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <vector>
 
+#include "panel/UArquivoDisco.h"
 #include "panel/UErro.h"
 #include "panel/UFolhaGlifos.h"
 #include "panel/UFontes.h"
@@ -142,10 +142,14 @@ QImage DesenharFolhaGlifos()
     return folha;
 }
 
-void GravarFolhaGlifos(const QString &caminho)
+QImage GravarFolhaGlifos(const QString &caminho)
 {
     const QImage folha = DesenharFolhaGlifos();
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || !folha.save(&arquivo, "PNG") || !arquivo.commit())
-        throw TErro(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(caminho)));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!folha.save(&buffer, "PNG"))
+        throw TErro(QStringLiteral("ATENÇÃO:\r\nNão foi possível montar a imagem PNG da folha de glifos."));
+    TArquivoDisco::GravarAtomico(caminho, png);
+    return folha;
 }

@@ -10,5 +10,6 @@
 // Painting text needs a QGuiApplication.
 QImage DesenharFolhaGlifos();
 
-// Paints the sheet and saves it as PNG. Throws TErro when it cannot be written.
-void GravarFolhaGlifos(const QString &caminho);
+// Paints the sheet and saves it as PNG, atomically; returns the picture
+// written. Throws TErro when it cannot be written.
+QImage GravarFolhaGlifos(const QString &caminho);

@@ -7,9 +7,12 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "panel/UArquivoDisco.h"
 #include "panel/UArquivoIni.h"
 #include "panel/UErro.h"
 #include "panel/UGlifosPadrao.h"
+
+using namespace Qt::StringLiterals;
 
 // The font file lives beside the executable when that directory is writable,
 // else in the user's application data directory. Glyph lookups see the file
@@ -41,8 +44,17 @@ TArquivoLido &arquivoLido()
     return lido;
 }
 
-// The font file as now on disk; nullptr when it cannot be read.
-const TArquivoIni *fontesNoDisco()
+// Size and times of the file as now on disk, for telling whether the parsed copy is stale.
+void lerEstado(TArquivoLido &lido, qint64 &tamanho, QDateTime &modificado, QDateTime &metadados)
+{
+    lido.Info.refresh();
+    tamanho = lido.Info.isFile() ? lido.Info.size() : -1;
+    modificado = lido.Info.lastModified();
+    metadados = lido.Info.fileTime(QFileDevice::FileMetadataChangeTime);
+}
+
+// Points the cache at the current font file; a new path makes it stale.
+TArquivoLido &arquivoAtual()
 {
     TArquivoLido &lido = arquivoLido();
     const QString caminho = TFontesLed::ArquivoDeFontes();
@@ -51,20 +63,37 @@ const TArquivoIni *fontesNoDisco()
         lido.Info.setFile(caminho);
         lido.Valido = false;
     }
-    lido.Info.refresh();
-    const bool existe = lido.Info.isFile();
-    const qint64 tamanho = existe ? lido.Info.size() : -1;
-    const QDateTime modificado = lido.Info.lastModified();
-    const QDateTime metadados = lido.Info.fileTime(QFileDevice::FileMetadataChangeTime);
+    return lido;
+}
+
+// The font file as now on disk; nullptr when it cannot be read.
+const TArquivoIni *fontesNoDisco()
+{
+    TArquivoLido &lido = arquivoAtual();
+    qint64 tamanho = -1;
+    QDateTime modificado;
+    QDateTime metadados;
+    lerEstado(lido, tamanho, modificado, metadados);
     if (!lido.Valido || tamanho != lido.Tamanho || modificado != lido.Modificado
         || metadados != lido.MetadadosAlterados) {
-        lido.Legivel = existe && lido.Ini.Ler(caminho);
+        lido.Legivel = tamanho >= 0 && lido.Ini.Ler(lido.Caminho);
         lido.Tamanho = tamanho;
         lido.Modificado = modificado;
         lido.MetadadosAlterados = metadados;
         lido.Valido = true;
     }
     return lido.Legivel ? &lido.Ini : nullptr;
+}
+
+// Lookups use this profile until the file on disk changes: the font file
+// completed in memory when it could not be written.
+void usarEmMemoria(TArquivoIni ini)
+{
+    TArquivoLido &lido = arquivoAtual();
+    lerEstado(lido, lido.Tamanho, lido.Modificado, lido.MetadadosAlterados);
+    lido.Ini = std::move(ini);
+    lido.Legivel = true;
+    lido.Valido = true;
 }
 
 QByteArray glifoPadrao(TTipoFonte fonte, const QString &codigo)
@@ -119,6 +148,8 @@ bool TFontesLed::LerGlifo(TTipoFonte fonte, const QString &codigo, QByteArray &g
         glifo = ini->Valor(secao, codigo).value_or(QByteArray());
     else
         glifo = glifoPadrao(fonte, codigo);
+    if (glifo.size() > qsizetype(AlturaDaFonte(fonte)) * MaiorLarguraDeGlifo)
+        glifo.clear();
     return temConteudo(glifo);
 }
 
@@ -155,11 +186,14 @@ bool TFontesLed::GlifoCentralizado(TTipoFonte fonte, QByteArray &glifo, int altu
 void TFontesLed::CriarFontesPadrao()
 {
     const QString caminho = ArquivoDeFontes();
-    const TErro naoGravou(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(caminho)));
     TArquivoIni ini;
     // A file that exists but cannot be read is not replaced by the built-ins alone.
-    if (QFileInfo::exists(caminho) && !ini.Ler(caminho))
-        throw naoGravou;
+    if (QFileInfo::exists(caminho)) {
+        TArquivoDisco::ExigirLeitura(caminho);
+        if (!ini.Ler(caminho))
+            throw TErro(u"ATENÇÃO:\r\nNão foi possível ler o arquivo de fontes \"%1\"."_s.arg(
+                QDir::toNativeSeparators(caminho)));
+    }
     bool alterado = false;
     for (int f = 1; f <= 12; ++f) {
         const auto fonte = static_cast<TTipoFonte>(f);
@@ -172,7 +206,11 @@ void TFontesLed::CriarFontesPadrao()
             }
         }
     }
-    if (alterado && !ini.Gravar(caminho))
-        throw naoGravou;
+    if (alterado && !ini.Gravar(caminho)) {
+        // The glyphs the file lacks still come from the built-in tables, so what
+        // is drawn or written never depends on whether the file could be completed.
+        usarEmMemoria(std::move(ini));
+        throw TErro(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(caminho)));
+    }
     arquivoLido().Valido = false;
 }

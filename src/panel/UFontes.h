@@ -29,8 +29,13 @@ public:
     // restores the default location.
     static void DefinirArquivoDeFontes(const QString &caminho);
 
+    // No sign the controller file can hold is wider than this many columns.
+    static constexpr int MaiorLarguraDeGlifo = 255;
+
     // The glyph of a character (code as decimal text, "65"), as read. True
     // when the glyph is not empty after trimming blanks and control characters.
+    // A glyph wider than MaiorLarguraDeGlifo columns is a damaged value: it
+    // reads as missing (empty, false).
     static bool LerGlifo(TTipoFonte fonte, const QString &codigo, QByteArray &glifo);
     static bool LerGlifo(TTipoFonte fonte, unsigned char caractere, QByteArray &glifo);
 

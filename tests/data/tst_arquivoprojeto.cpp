@@ -258,15 +258,17 @@ void TesteArquivoProjeto::arquivoDanificado()
 void TesteArquivoProjeto::gravacaoImpossivel_data()
 {
     QTest::addColumn<QString>("alvo");
-    QTest::newRow("pasta que é um arquivo") << u"bloqueio/projeto.ar1"_s;
-    QTest::newRow("destino que é uma pasta") << u"ocupado"_s;
+    QTest::addColumn<QString>("causa");
+    QTest::newRow("pasta que é um arquivo") << u"bloqueio/projeto.ar1"_s << u": uma parte do caminho não é uma pasta."_s;
+    QTest::newRow("destino que é uma pasta") << u"ocupado"_s << u" não é um arquivo comum: é uma pasta."_s;
 }
 
-// Even root cannot write under a regular file or rename a file over a
-// non-empty folder: nothing is written, nothing is lost.
+// Even root cannot write under a regular file; a folder is never replaced by
+// a file: nothing is written, nothing is lost, and the message says why.
 void TesteArquivoProjeto::gravacaoImpossivel()
 {
     QFETCH(QString, alvo);
+    QFETCH(QString, causa);
     Escrever(Caminho(u"bloqueio"_s), "um arquivo comum");
     QVERIFY(QDir(pasta.path()).mkpath(u"ocupado/dentro"_s));
     const QStringList entradas = QDir(pasta.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -282,8 +284,7 @@ void TesteArquivoProjeto::gravacaoImpossivel()
         d.SalvarArquivo(arquivo);
         QFAIL("the save was reported as done");
     } catch (const TErro &erro) {
-        QVERIFY2(erro.Mensagem.startsWith(u"ATENÇÃO:\r\nNão foi possível gravar o arquivo \"%1\""_s.arg(
-                     QDir::toNativeSeparators(arquivo))),
+        QVERIFY2(erro.Mensagem.contains(u"\"%1\"%2"_s.arg(QDir::toNativeSeparators(arquivo), causa)),
                  qPrintable(erro.Mensagem));
     }
     QVERIFY(d.FiltroExtra());

@@ -34,6 +34,8 @@ class TesteGeracaoArquivo : public QObject {
         return t ? t->Bytes : QByteArray();
     }
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
+    // The start of a refusal for one field's range.
+    static QString campo(const QString &nome) { return u"o campo \"%1\""_s.arg(nome); }
     // A front sign of 8 x 80 with one destination: the base of the refusal cases.
     static void destinoSimples(TGeracaoArquivo &g)
     {
@@ -350,41 +352,44 @@ private slots:
     {
         QTest::addColumn<TPreparo>("preparo");
         QTest::addColumn<QString>("origem");
-        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("motivo");
         QTest::newRow("exposure time 256") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(1).ObterDestino(1).TempoExposicao = 256;
-        }) << u"Destino 1 do painel 1 (Frontal)"_s << u"tempo de exposição"_s;
+        }) << u"Destino 1 do painel 1 (Frontal)"_s << campo(u"tempo de exposição"_s);
         QTest::newRow("scroll window from column 0") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(1).ObterDestino(1).DefinirSentido(TRolagem::tsEsquerda);
             g.ObterPainel(1).ObterDestino(1).TamanhoMensagem = 80;
-        }) << u"Destino 1 do painel 1 (Frontal)"_s << u"coluna inicial da rolagem"_s;
+        }) << u"Destino 1 do painel 1 (Frontal)"_s << campo(u"coluna inicial da rolagem"_s);
         QTest::newRow("data length above 65535") << TPreparo([](TGeracaoArquivo &g) {
             TDestinos &d = Destino(Painel(g, 2, 16, 96), 1, {});
             d.DefinirSentido(TRolagem::tsEsquerda);
             d.TamanhoMensagem = 40000;
             d.PosXInicial = d.PosXFinal = d.PosYInicial = d.PosYFinal = 1;
-        }) << u"Destino 1 do painel 2 (Lateral)"_s << u"tamanho dos dados"_s;
+        }) << u"Destino 1 do painel 2 (Lateral)"_s << campo(u"tamanho dos dados"_s);
         QTest::newRow("clock below the bottom row") << TPreparo([](TGeracaoArquivo &g) {
             ExtraComRelogio(g.ObterPainel(1), 4, TTipoFonte::tfVeltronix8x7, 1, 40, 2);
-        }) << u"Extra 4 do painel 1 (Frontal)"_s << u"linha inferior do relógio"_s;
+        }) << u"Extra 4 do painel 1 (Frontal)"_s << campo(u"linha inferior do relógio"_s);
         QTest::newRow("17 rows") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(3).DefinirLinhas(17);
-        }) << u"Painel 3 (Traseiro)"_s << u"linhas"_s;
+        }) << u"Painel 3 (Traseiro)"_s << campo(u"linhas"_s);
         QTest::newRow("256 columns") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(4).DefinirColunas(256);
-        }) << u"Painel 4 (Frontal Aux.)"_s << u"colunas"_s;
+        }) << u"Painel 4 (Frontal Aux.)"_s << campo(u"colunas"_s);
         QTest::newRow("destination number 0") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(1).ObterDestino(0);
-        }) << u"Destino 0 do painel 1 (Frontal)"_s << u"número"_s;
+        }) << u"Destino 0 do painel 1 (Frontal)"_s << campo(u"número"_s);
         QTest::newRow("file kind 256") << TPreparo([](TGeracaoArquivo &g) {
             g.DefinirTipoArquivo(256);
-        }) << u"Arquivo"_s << u"tipo do arquivo"_s;
+        }) << u"Arquivo"_s << campo(u"tipo do arquivo"_s);
+        QTest::newRow("clock font taller than the sign") << TPreparo([](TGeracaoArquivo &g) {
+            ExtraComRelogio(g.ObterPainel(1), 4, TTipoFonte::tfVeltronix11x6, 1, 40, 1);
+        }) << u"Extra 4 do painel 1 (Frontal)"_s << u"a fonte do relógio 11x6 tem 11 linhas e o painel tem somente 8."_s;
     }
     void valorForaDoCampo()
     {
         QFETCH(TPreparo, preparo);
         QFETCH(QString, origem);
-        QFETCH(QString, campo);
+        QFETCH(QString, motivo);
         const QString arquivo = caminho(u"recusado.art"_s);
         QVERIFY(Fixture::GravarArquivo(arquivo, "anterior"));
         TGeracaoArquivo g;
@@ -399,7 +404,7 @@ private slots:
         } catch (const TErro &e) {
             mensagem = e.Mensagem;
         }
-        QVERIFY2(mensagem.startsWith(u"ATENÇÃO:\r\n"_s + origem + u": o campo \""_s + campo + u"\""_s),
+        QVERIFY2(mensagem.startsWith(u"ATENÇÃO:\r\n"_s + origem + u": "_s + motivo),
                  qPrintable(mensagem));
         QCOMPARE(perguntas, 0);
         QCOMPARE(Fixture::LerArquivo(arquivo), QByteArray("anterior"));

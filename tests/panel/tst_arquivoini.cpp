@@ -24,6 +24,10 @@ private slots:
         QTest::newRow("section case") << crlf << u"VELTRONIX 8X7"_s << u"65"_s << true << QByteArray("0110");
         QTest::newRow("other section") << crlf << u"outra"_s << u"65"_s << true << QByteArray("1");
         QTest::newRow("lf") << QByteArray("[A]\n65=01\n66=10") << u"A"_s << u"66"_s << true << QByteArray("10");
+        QTest::newRow("cr alone") << QByteArray("[A]\r65=01\r66=10\r") << u"A"_s << u"66"_s << true
+                                  << QByteArray("10");
+        QTest::newRow("mixed ends") << QByteArray("[A]\r\n65=01\r66=10\n") << u"A"_s << u"66"_s << true
+                                    << QByteArray("10");
         QTest::newRow("key case") << QByteArray("[A]\nChave=x\n") << u"a"_s << u"CHAVE"_s << true << QByteArray("x");
         QTest::newRow("untrimmed value") << QByteArray("[A]\r\n 65 = 01 \r\n") << u"A"_s << u"65"_s << true
                                          << QByteArray(" 01 ");
@@ -79,6 +83,8 @@ private slots:
                                                           << QByteArray("x") << QByteArray("; c\r\n[A]\r\n1=x\r\n");
         QTest::newRow("empty file") << QByteArray() << u"A"_s << u"1"_s << QByteArray("x")
                                     << QByteArray("[A]\r\n1=x\r\n");
+        QTest::newRow("cr alone") << QByteArray("[A]\r1=x\r") << u"A"_s << u"2"_s << QByteArray("y")
+                                  << QByteArray("[A]\r1=x\r2=y\r");
     }
     void escrita()
     {

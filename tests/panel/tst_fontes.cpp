@@ -244,16 +244,81 @@ private slots:
             QCOMPARE(glifo(fonte, QString::number(padrao.at(i).Codigo)), padrao.at(i).Glifo);
     }
 
+    // Lines ending in CR alone are lines: the file is completed once, not given a second copy.
+    void finsDeLinhaSoCr()
+    {
+        const QByteArray antes = "[Veltronix 8x7]\r65=111000\r48=1\r";
+        gravar(antes);
+        TFontesLed::CriarFontesPadrao();
+        const QByteArray completo = conteudo();
+        QVERIFY(completo.startsWith("[Veltronix 8x7]\r65=111000\r48=1\r"));
+        QCOMPARE(completo.count("[Veltronix 8x7]"), 1);
+        qsizetype linhas = 12; // a section line per font, a line per glyph: none twice
+        for (int f = 1; f <= 12; ++f)
+            linhas += qsizetype(GlifosPadrao(TTipoFonte(f)).size());
+        QCOMPARE(completo.count('\r'), linhas);
+        QVERIFY(!completo.contains('\n'));
+        QCOMPARE(glifo(TTipoFonte::tfVeltronix8x7, u"65"_s), QByteArray("111000"));
+        QCOMPARE(glifo(TTipoFonte::tfVeltronix8x7, u"48"_s), QByteArray("1"));
+        TFontesLed::CriarFontesPadrao();
+        QCOMPARE(conteudo(), completo);
+    }
+
+    // A glyph wider than any sign the controller file holds is damaged: it reads as missing.
+    void glifoLargoDemais_data()
+    {
+        QTest::addColumn<int>("colunas");
+        QTest::addColumn<bool>("lido");
+        QTest::newRow("255 columns") << 255 << true;
+        QTest::newRow("256 columns") << 256 << false;
+        QTest::newRow("1 MB") << (1 << 20) << false;
+    }
+    void glifoLargoDemais()
+    {
+        QFETCH(int, colunas);
+        QFETCH(bool, lido);
+        const QByteArray largo(qsizetype(colunas) * 8, '1');
+        gravar("[Veltronix 8x7]\r\n65=" + largo + "\r\n");
+        QByteArray g;
+        QCOMPARE(TFontesLed::LerGlifo(TTipoFonte::tfVeltronix8x7, u"65"_s, g), lido);
+        QCOMPARE(g, lido ? largo : QByteArray());
+    }
+
+    // A readable file that cannot be completed: lookups get the built-in glyph
+    // of every key it lacks, and keep the keys it has, until the file changes.
+    void arquivoSoLeitura()
+    {
+        // No temporary file can be made beside a name this long, not even by root.
+        arquivo = pasta->filePath(QString(250, u'f'));
+        TFontesLed::DefinirArquivoDeFontes(arquivo);
+        gravar("[Veltronix 8x7]\r\n65=111000\r\n");
+        try {
+            TFontesLed::CriarFontesPadrao();
+            QFAIL("no error");
+        } catch (const TErro &e) {
+            QCOMPARE(e.Mensagem, u"Unable to write to "_s + QDir::toNativeSeparators(arquivo));
+        }
+        QCOMPARE(conteudo(), QByteArray("[Veltronix 8x7]\r\n65=111000\r\n"));
+        QCOMPARE(glifo(TTipoFonte::tfVeltronix8x7, u"65"_s), QByteArray("111000"));
+        for (int f = 1; f <= 12; ++f)
+            for (const TGlifoPadrao &g : GlifosPadrao(TTipoFonte(f)))
+                if (!(f == int(TTipoFonte::tfVeltronix8x7) && g.Codigo == 65))
+                    QCOMPARE(glifo(TTipoFonte(f), QString::number(g.Codigo)), g.Glifo);
+    }
+
     // Made unwritable in ways root cannot get around either.
     void arquivoNaoGravavel_data()
     {
         QTest::addColumn<QString>("caminho");
-        QTest::newRow("the path is a directory") << u"FONTES12.INI"_s;
-        QTest::newRow("the parent is a file") << u"arquivo/FONTES12.INI"_s;
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("the path is a directory")
+            << u"FONTES12.INI"_s << u"ATENÇÃO:\r\n\"%1\" não é um arquivo comum: é uma pasta."_s;
+        QTest::newRow("the parent is a file") << u"arquivo/FONTES12.INI"_s << u"Unable to write to %1"_s;
     }
     void arquivoNaoGravavel()
     {
         QFETCH(QString, caminho);
+        QFETCH(QString, mensagem);
         QVERIFY(QDir(pasta->path()).mkdir(u"FONTES12.INI"_s));
         arquivo = pasta->filePath(u"arquivo"_s);
         gravar("x");
@@ -263,7 +328,7 @@ private slots:
             TFontesLed::CriarFontesPadrao();
             QFAIL("no error");
         } catch (const TErro &e) {
-            QCOMPARE(e.Mensagem, u"Unable to write to "_s + QDir::toNativeSeparators(completo));
+            QCOMPARE(e.Mensagem, mensagem.arg(QDir::toNativeSeparators(completo)));
         }
         // The glyphs are still there, from the built-in tables.
         todosOsPadroesLidos();
