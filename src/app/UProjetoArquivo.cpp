@@ -1,10 +1,10 @@
 #include "app/UProjetoArquivo.h"
 
 #include "data/UDtmDestino.h"
+#include "panel/UArquivoDisco.h"
 #include "panel/UErro.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <array>
 
@@ -12,6 +12,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int qtdPosicoes = 4;
+
+// One line per number, fields split by tabs: a label's own line breaks, tabs,
+// NULs and backslashes are written as \n, \r, \t, \0 and \\.
+QString escapar(const QString &rotulo)
+{
+    QString texto;
+    texto.reserve(rotulo.size());
+    for (const QChar c : rotulo) {
+        switch (c.unicode()) {
+        case u'\\': texto += u"\\\\"_s; break;
+        case u'\n': texto += u"\\n"_s; break;
+        case u'\r': texto += u"\\r"_s; break;
+        case u'\t': texto += u"\\t"_s; break;
+        case u'\0': texto += u"\\0"_s; break;
+        default: texto += c;
+        }
+    }
+    return texto;
+}
 
 // Rows x columns of each position before the rows are read, by bus type.
 std::array<TSinalEquipado, qtdPosicoes> tamanhosIniciais(int tipoOnibus)
@@ -24,8 +43,7 @@ std::array<TSinalEquipado, qtdPosicoes> tamanhosIniciais(int tipoOnibus)
 
 void AbrirProjeto(TDtm_Destino &dados, const QString &arquivo)
 {
-    if (!QFileInfo(arquivo).isFile())
-        throw TErro(u"ATENÇÃO:\rArquivo não encontrado: %1"_s.arg(QDir::toNativeSeparators(arquivo)));
+    TArquivoDisco::ExigirLeitura(arquivo);
     dados.FecharTabelas();
     if (!dados.AbrirTabelas(arquivo))
         throw TErro(u"ATENÇÃO:\rNão foi possível abrir o arquivo %1"_s.arg(QDir::toNativeSeparators(arquivo)));
@@ -73,7 +91,7 @@ QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipa
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
         QStringList campos{t.ValorNaLinha(linha, numero).toString()};
         for (int coluna : std::as_const(colunas))
-            campos.append(t.ValorNaLinha(linha, coluna).toString());
+            campos.append(escapar(t.ValorNaLinha(linha, coluna).toString()));
         linhas.append(campos.join(u'\t'));
     }
     return linhas;

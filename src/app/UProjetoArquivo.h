@@ -11,8 +11,8 @@ class TDtm_Destino;
 // A project file as the program finds it when the operator opens it right
 // after start-up, for the tools that work on a file without the main window.
 
-// Opens the project file into the tables. TErro when it does not exist or
-// cannot be read.
+// Opens the project file into the tables. TErro when it does not exist, is
+// not a regular file, cannot be read or is not a valid project.
 void AbrirProjeto(TDtm_Destino &dados, const QString &arquivo);
 
 // Shows the destinations (false) or extra messages (true) in both tables and
@@ -28,5 +28,6 @@ void MostrarTipo(TDtm_Destino &dados, bool extra);
 QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados);
 
 // The label table of the kind shown, one line per number: the number, then
-// the label of each fitted position, separated by tabs.
+// the label of each fitted position, separated by tabs. Inside a label, line
+// breaks, tabs, NULs and backslashes are written as \n, \r, \t, \0 and \\.
 QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais);

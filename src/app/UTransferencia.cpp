@@ -9,6 +9,8 @@
 
 #include <QScopeGuard>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -90,6 +92,10 @@ bool TTransferencia::Gravar(TGeracaoArquivo &geracao, const QString &arquivo)
     bool gravou = false;
     ComTipoRestaurado([&] {
         PreencherPaineis(geracao);
+        // Rows of no fitted sign, or only pending ones, would give a file without a destination.
+        const auto &paineis = geracao.Paineis();
+        if (std::none_of(paineis.begin(), paineis.end(), [](const auto &p) { return p->MaiorNumeroDestino() > 0; }))
+            throw TErro(MensagemSemDestinos());
         geracao.DefinirNomeArquivo(arquivo);
         gravou = geracao.GerarArquivo();
     });

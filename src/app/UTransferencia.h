@@ -41,7 +41,9 @@ public:
     // Reiniciar, DefinirTipoArquivo(2), then EnviaPosicao for each fitted position.
     void Preencher(TGeracaoArquivo &geracao);
     // Preencher, then GerarArquivo into arquivo. False when the file existed
-    // and ConfirmarSobrescrita did not allow replacing it.
+    // and ConfirmarSobrescrita did not allow replacing it. Raises TErro with
+    // MensagemSemDestinos, writing nothing, when no fitted sign has a stored
+    // destination.
     bool Gravar(TGeracaoArquivo &geracao, const QString &arquivo);
 
     // Feeds every destination and extra message of one position into its

@@ -1,17 +1,35 @@
 #include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
 
 #include "app/UProjetoArquivo.h"
 #include "app/UTransferencia.h"
 #include "cli/UComandos.h"
+#include "cli/USaidaCli.h"
 #include "data/UDtmDestino.h"
 #include "output/UGeracaoArquivo.h"
 #include "panel/UErro.h"
+#include "panel/UFontes.h"
 
 using namespace Qt::StringLiterals;
 
 // Writes the ".art" file that "Salvar no PenDrive" writes for a project opened
-// right after start-up. --force answers the overwrite question with Yes.
+// right after start-up. --force replaces an existing file.
 namespace {
+// "Gravado "x.art" (451 bytes): Frontal 2 destinos, 1 extra; Lateral 1 destino, 0 extras."
+QString resumo(const QString &saida, const TGeracaoArquivo &geracao)
+{
+    QStringList sinais;
+    for (const auto &painel : geracao.Paineis())
+        if (!painel->Destinos().empty() || !painel->Extras().empty())
+                sinais << u"%1 %2, %3"_s.arg(NomeDoSinal(painel->Numero()),
+                                         Quantidade(painel->Destinos().size(), u"destino"_s, u"destinos"_s),
+                                         Quantidade(painel->Extras().size(), u"extra"_s, u"extras"_s));
+    return u"Gravado \"%1\" (%2): %3."_s.arg(QDir::toNativeSeparators(saida),
+                                            Quantidade(QFileInfo(saida).size(), u"byte"_s, u"bytes"_s),
+                                            sinais.join(u"; "_s));
+}
+
 int executar(QStringList argumentos)
 {
     const bool forcar = argumentos.removeAll(u"--force"_s) > 0;
@@ -19,16 +37,24 @@ int executar(QStringList argumentos)
         throw TErroDeUso("export-art takes a project file and the .art file to write");
     const QString &projeto = argumentos.first();
     const QString &saida = argumentos.last();
+    VerificarSaida(saida, {projeto, TFontesLed::ArquivoDeFontes()}, forcar);
 
     TDtm_Destino dados;
     AbrirProjeto(dados, projeto);
     TTransferencia transferencia(dados, SinaisDoProjeto(dados));
     transferencia.VerificarDestinos();
+    // As the program does when it creates a panel, so that the clock glyphs
+    // written never depend on whether the program was opened first. A font
+    // file that cannot be completed is reported; the built-in glyphs stand in.
+    try {
+        TFontesLed::CriarFontesPadrao();
+    } catch (const TErro &e) {
+        QTextStream(stderr) << ParaTerminal(e.Mensagem) << "\n";
+    }
     TGeracaoArquivo geracao;
-    geracao.ConfirmarSobrescrita = [forcar](const QString &) { return forcar; };
-    if (!transferencia.Gravar(geracao, saida))
-        throw TErro(u"ATENÇÃO: O Arquivo selecionado já existe: %1\rUse --force to replace it."_s.arg(
-            QDir::toNativeSeparators(saida)));
+    geracao.ConfirmarSobrescrita = [](const QString &) { return true; };
+    transferencia.Gravar(geracao, saida);
+    QTextStream(stdout) << resumo(saida, geracao) << "\n";
     return 0;
 }
 

@@ -27,3 +27,6 @@ struct TRegistroComando {
 };
 
 const QList<TComando> &Comandos();
+
+// The program's messages break lines with "\r\n" or "\r"; a terminal wants "\n".
+QString ParaTerminal(QString texto);

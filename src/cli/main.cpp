@@ -1,6 +1,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <cstdlib>
+
 #include "cli/UComandos.h"
 #include "panel/UErro.h"
 
@@ -19,11 +21,20 @@ void imprimirAjuda(QTextStream &saida)
     saida << "  --help\n      Shows this text.\n\nExit codes: 0 done, 1 error, 2 wrong usage.\n";
 }
 
-// The messages of the program use "\r\n" or "\r" as line breaks; a terminal wants "\n".
-QString paraTerminal(QString texto)
+// Qt's own diagnostics (such as "XDG_RUNTIME_DIR not set" in a root shell)
+// are not the tool's: stderr carries only its messages, for scripts to read.
+void descartarAvisosDoQt(QtMsgType tipo, const QMessageLogContext &, const QString &mensagem)
+{
+    if (tipo == QtFatalMsg) {
+        QTextStream(stderr) << mensagem << "\n";
+        std::abort();
+    }
+}
+}
+
+QString ParaTerminal(QString texto)
 {
     return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
 }
 
 TRegistroComando::TRegistroComando(TComando comando)
@@ -39,6 +50,7 @@ const QList<TComando> &Comandos()
 int main(int argc, char *argv[])
 {
     // Offscreen: some commands paint (glyph sheets) but none opens a window.
+    qInstallMessageHandler(descartarAvisosDoQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -66,7 +78,7 @@ int main(int argc, char *argv[])
             erro << QString::fromUtf8(e.what()) << "\nUsage: dorvik-cli " << c.Uso << "\n";
             return 2;
         } catch (const TErro &e) {
-            erro << paraTerminal(e.Mensagem) << "\n";
+            erro << ParaTerminal(e.Mensagem) << "\n";
             return 1;
         } catch (const std::exception &e) {
             erro << QString::fromUtf8(e.what()) << "\n";

@@ -101,6 +101,16 @@ private slots:
         QCOMPARE(LinhasDosRotulos(d, {{3, 8, 80}}), QStringList{u"1\tSem Passageiros"_s});
     }
 
+    // One line per number: a label's own line breaks, tabs and NULs cannot split it.
+    void rotulosEscapados()
+    {
+        TDtm_Destino d;
+        d.AbrirTabelas({});
+        GravarLinha(d, Linha(1, 1, "x", u"a\tb\nc\\d"_s + QChar(0) + u"e\rf"_s));
+        MostrarTipo(d, false);
+        QCOMPARE(LinhasDosRotulos(d, {{1, 8, 80}}), QStringList{u"1\ta\\tb\\nc\\\\d\\0e\\rf"_s});
+    }
+
     void arquivoInexistente()
     {
         QTemporaryDir pasta;

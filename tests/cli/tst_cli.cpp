@@ -1,8 +1,17 @@
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/projeto_fixture.h"
 #include "output/UGeracaoArquivo.h"
@@ -16,7 +25,6 @@ class TesteCli : public QObject {
     Q_OBJECT
 
     QTemporaryDir pasta;
-    QTemporaryDir execucao;  // the command's XDG_RUNTIME_DIR (0700), so that stderr holds only its messages
     QString projeto;         // front and side signs, destinations and extras
     QString projetoSoExtras; // extra messages only
     QByteArray esperado;     // its ".art" file, from a builder filled by hand
@@ -27,19 +35,77 @@ class TesteCli : public QObject {
         QString Erro;
     };
 
-    TResultado executar(const QStringList &argumentos) const
+    static QString cliConstruido() { return QCoreApplication::applicationDirPath() + u"/../dorvik-cli"_s; }
+
+    // Runs the command in the test folder (relative paths start there).
+    // programa: the executable, by default the one built; a copy elsewhere
+    // uses the font file of its own folder. prefixo: a command that runs it
+    // (setpriv to drop root).
+    TResultado executar(const QStringList &argumentos, const QString &programa = cliConstruido(),
+                        const QStringList &prefixo = {}) const
     {
         QProcess processo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(u"XDG_RUNTIME_DIR"_s, execucao.path());
+        // Unset, as in a root shell: Qt's warning about it must not reach stderr.
+        ambiente.remove(u"XDG_RUNTIME_DIR"_s);
         processo.setProcessEnvironment(ambiente);
-        processo.start(QCoreApplication::applicationDirPath() + u"/../dorvik-cli"_s, argumentos);
+        processo.setWorkingDirectory(pasta.path());
+        if (prefixo.isEmpty())
+            processo.start(programa, argumentos);
+        else
+            processo.start(prefixo.first(), prefixo.mid(1) + QStringList{programa} + argumentos);
         if (!processo.waitForFinished(30000))
             return {};
         return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
                 QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
     }
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
+
+    static QString fonteDoCli() { return QCoreApplication::applicationDirPath() + u"/../FONTES12.INI"_s; }
+
+    // Every entry under the test folder with its bytes (a kind for what is not
+    // a regular file), and the font file of the built command: what a refused
+    // command must leave as it was.
+    QMap<QString, QByteArray> retrato() const
+    {
+        QMap<QString, QByteArray> r;
+        QDirIterator i(pasta.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+        while (i.hasNext()) {
+            const QFileInfo info(i.next());
+            r.insert(info.filePath(), info.isSymLink() ? "-> " + info.symLinkTarget().toUtf8()
+                                      : info.isFile()  ? Fixture::LerArquivo(info.filePath())
+                                                       : QByteArray("(não regular)"));
+        }
+        r.insert(fonteDoCli(), Fixture::LerArquivo(fonteDoCli()));
+        return r;
+    }
+
+    // A copy of the project with an SQL statement run on it.
+    QString projetoAlterado(const QString &nome, const QString &sql) const
+    {
+        const QString arquivo = caminho(nome);
+        if (!QFile::copy(projeto, arquivo))
+            return {};
+        {
+            QSqlDatabase banco = QSqlDatabase::addDatabase(u"QSQLITE"_s, nome);
+            banco.setDatabaseName(arquivo);
+            if (!banco.open() || !QSqlQuery(banco).exec(sql))
+                return {};
+        }
+        QSqlDatabase::removeDatabase(nome);
+        return arquivo;
+    }
+
+    // A copy of the command in a folder of its own, so that it uses the font file there.
+    QString cliEm(const QString &nomePasta) const
+    {
+        QDir(pasta.path()).mkpath(nomePasta);
+        const QString copia = caminho(nomePasta + u"/dorvik-cli"_s);
+        if (!QFile::exists(copia))
+            QFile::copy(cliConstruido(), copia);
+        return copia;
+    }
 
     void salvarProjeto()
     {
@@ -84,7 +150,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(pasta.isValid());
-        QVERIFY(execucao.isValid());
         QVERIFY2(QFile::exists(QCoreApplication::applicationDirPath() + u"/../dorvik-cli"_s),
                  "build the dorvik-cli target first");
         // The builder filled by hand reads its own font file; the command uses
@@ -95,9 +160,24 @@ private slots:
         projeto = caminho(u"onibus.ar1"_s);
         projetoSoExtras = caminho(u"extras.ar1"_s);
         salvarProjeto();
+
+        // The built command's font file exists, so that writing over it is a same-file case.
+        QCOMPARE(executar({u"fonts"_s}).Codigo, 0);
+        // Other names of the project's file, and paths that are not regular files.
+        QVERIFY(QFile::link(projeto, caminho(u"link.ar1"_s)));
+        QCOMPARE(::link(QFile::encodeName(projeto).constData(), QFile::encodeName(caminho(u"duro.ar1"_s)).constData()),
+                 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(caminho(u"fifo.art"_s)).constData(), 0644), 0);
+        QVERIFY(QDir(pasta.path()).mkdir(u"pasta.art"_s));
+        QVERIFY(!projetoAlterado(u"grande.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET NRO_DESTINO = 1099511627776 "
+                                                  u"WHERE rowid = 2"_s).isEmpty());
+        QVERIFY(!projetoAlterado(u"semsinal.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET PAINEL = CASE rowid % 4 "
+                                                    u"WHEN 0 THEN NULL WHEN 1 THEN 0 WHEN 2 THEN 5 ELSE 99 END"_s)
+                     .isEmpty());
     }
     void cleanupTestCase() { TFontesLed::DefinirArquivoDeFontes({}); }
 
+    // One line on success, nothing on stderr.
     void exportarArt()
     {
         const QString saida = caminho(u"onibus.art"_s);
@@ -105,6 +185,154 @@ private slots:
         QCOMPARE(r.Erro, QString());
         QCOMPARE(r.Codigo, 0);
         QCOMPARE(Fixture::LerArquivo(saida), esperado);
+        QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): Frontal 2 destinos, 1 extra; Lateral 1 destino, 0 extras.\n"_s
+                              .arg(saida)
+                              .arg(esperado.size()));
+    }
+
+    void folhaDeGlifos()
+    {
+        const QString saida = caminho(u"folha.png"_s);
+        const TResultado r = executar({u"glyph-sheet"_s, saida});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        const QImage folha(saida);
+        QVERIFY(!folha.isNull());
+        QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): folha de glifos de %3 x %4 pixels.\n"_s
+                              .arg(saida)
+                              .arg(QFileInfo(saida).size())
+                              .arg(folha.width())
+                              .arg(folha.height()));
+    }
+
+    // Each refused, exit 1, with a message naming the file and the cause, and no file changed.
+    void recusas_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QString>("causa");
+        const QString art = u"export-art"_s;
+        const QString forcar = u"--force"_s;
+        const QString mesmo = u"é o mesmo arquivo que"_s;
+        QTest::newRow("export-art over its project") << QStringList{art, projeto, projeto, forcar} << projeto << mesmo;
+        QTest::newRow("through a relative path")
+            << QStringList{art, u"onibus.ar1"_s, u"./onibus.ar1"_s, forcar} << u"onibus.ar1"_s << mesmo;
+        QTest::newRow("through a symbolic link")
+            << QStringList{art, projeto, caminho(u"link.ar1"_s), forcar} << u"link.ar1"_s << mesmo;
+        QTest::newRow("through a hard link")
+            << QStringList{art, projeto, caminho(u"duro.ar1"_s), forcar} << u"duro.ar1"_s << mesmo;
+        QTest::newRow("export-art over the font file")
+            << QStringList{art, projeto, fonteDoCli(), forcar} << u"FONTES12.INI"_s << mesmo;
+        QTest::newRow("glyph-sheet over the font file")
+            << QStringList{u"glyph-sheet"_s, fonteDoCli(), forcar} << u"FONTES12.INI"_s << mesmo;
+        QTest::newRow("glyph-sheet over a project, no --force")
+            << QStringList{u"glyph-sheet"_s, projeto} << projeto << u"já existe.\nUse --force para substituí-lo."_s;
+        QTest::newRow("into a device") << QStringList{art, projeto, u"/dev/full"_s, forcar} << u"/dev/full"_s
+                                       << u"não é um arquivo comum: é um dispositivo"_s;
+        QTest::newRow("into a FIFO") << QStringList{art, projeto, caminho(u"fifo.art"_s), forcar} << u"fifo.art"_s
+                                     << u"não é um arquivo comum: é um FIFO"_s;
+        QTest::newRow("into a folder") << QStringList{art, projeto, caminho(u"pasta.art"_s), forcar}
+                                       << u"pasta.art"_s << u"não é um arquivo comum: é uma pasta"_s;
+        QTest::newRow("a folder as the project")
+            << QStringList{u"list"_s, caminho(u"pasta.art"_s)} << u"pasta.art"_s << u"é uma pasta"_s;
+        QTest::newRow("a FIFO as the project")
+            << QStringList{u"list"_s, caminho(u"fifo.art"_s)} << u"fifo.art"_s << u"é um FIFO"_s;
+        QTest::newRow("a number out of range")
+            << QStringList{u"list"_s, caminho(u"grande.ar1"_s)} << u"grande.ar1"_s
+            << u"na linha 2, a coluna NRO_DESTINO vale 1099511627776, fora do intervalo de -2147483648 a 2147483647"_s;
+        QTest::newRow("no row of a fitted sign")
+            << QStringList{art, caminho(u"semsinal.ar1"_s), caminho(u"semsinal.art"_s)} << QString()
+            << u"Archivo não contien destinos informados"_s;
+        QTest::newRow("glyph-sheet into a missing folder")
+            << QStringList{u"glyph-sheet"_s, caminho(u"falta/folha.png"_s)} << u"falta/folha.png"_s
+            << u"o arquivo ou a pasta não existe"_s;
+    }
+    void recusas()
+    {
+        QFETCH(QStringList, argumentos);
+        QFETCH(QString, arquivo);
+        QFETCH(QString, causa);
+        const QMap<QString, QByteArray> antes = retrato();
+        const TResultado r = executar(argumentos);
+        QCOMPARE(r.Codigo, 1);
+        QVERIFY2(r.Erro.contains(arquivo) && r.Erro.contains(causa), qPrintable(r.Erro));
+        QCOMPARE(r.Saida, QString());
+        QCOMPARE(retrato(), antes);
+        struct stat info {};
+        QVERIFY(::stat("/dev/full", &info) == 0 && S_ISCHR(info.st_mode));
+    }
+
+    // Read permission is checked as a user other than root, who reads everything.
+    void projetoSemPermissao()
+    {
+        const QString arquivo = caminho(u"fechado.ar1"_s);
+        QVERIFY(QFile::copy(projeto, arquivo));
+        QVERIFY(QFile::setPermissions(arquivo, {}));
+        QStringList prefixo;
+        if (::geteuid() == 0) {
+            if (QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
+                QSKIP("setpriv is needed to drop root");
+            QVERIFY(QFile::setPermissions(pasta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                            | QFile::ReadOther | QFile::ExeOther));
+            prefixo = QStringList{u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s};
+        }
+        const TResultado r = executar({u"list"_s, arquivo}, cliConstruido(), prefixo);
+        QCOMPARE(r.Codigo, 1);
+        QCOMPARE(r.Erro, u"ATENÇÃO:\nNão foi possível ler o arquivo \"%1\": permissão negada.\n"_s.arg(arquivo));
+    }
+
+    // The disk fills up while writing: the reason is told and the old file stays.
+    void discoCheio()
+    {
+        const QString montagem = caminho(u"cheio"_s);
+        QVERIFY(QDir(pasta.path()).mkdir(u"cheio"_s));
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, montagem}) != 0)
+            QSKIP("a small file system could not be mounted here (needs root)");
+        const auto desmontar = qScopeGuard([&] { QProcess::execute(u"umount"_s, {montagem}); });
+        const QString saida = montagem + u"/antigo.art"_s;
+        QVERIFY(Fixture::GravarArquivo(saida, "antigo"));
+        QFile enche(montagem + u"/enche"_s);
+        QVERIFY(enche.open(QIODevice::WriteOnly));
+        while (enche.write(QByteArray(1024, 'x')) == 1024 && enche.flush()) {
+        }
+        enche.close();
+
+        const TResultado r = executar({u"export-art"_s, projeto, saida, u"--force"_s});
+        QCOMPARE(r.Codigo, 1);
+        QCOMPARE(r.Erro, u"ATENÇÃO:\nNão foi possível gravar o arquivo \"%1\": não há espaço livre no dispositivo.\n"_s
+                             .arg(saida));
+        QCOMPARE(Fixture::LerArquivo(saida), QByteArray("antigo"));
+        QCOMPARE(QDir(montagem).entryList(QDir::Files), (QStringList{u"antigo.art"_s, u"enche"_s}));
+    }
+
+    // The clock's glyphs come from the completed font file, so a font file
+    // lacking the clock font's section gives the same file as a complete one.
+    void relogioComFonteIncompleta()
+    {
+        TDtm_Destino d;
+        d.AbrirTabelas({});
+        GravarLinha(d, Linha(1, 1, Conteudo(8, 80, {QPoint(1, 1)}), u"Centro"_s));
+        d.DefinirFiltroExtra(true);
+        TLinhaProjeto relogio = Linha(1, 1, Conteudo(8, 80, {QPoint(2, 2)}), u"Saída"_s);
+        relogio.FonteRelogio = 7;
+        relogio.Relogio = {10, 40, 1, 8};
+        GravarLinha(d, relogio);
+        const QString comRelogio = caminho(u"relogio.ar1"_s);
+        QVERIFY(d.SalvarArquivo(comRelogio));
+
+        const QString completa = cliEm(u"completa"_s);
+        QCOMPARE(executar({u"fonts"_s}, completa).Codigo, 0);
+        const QString incompleta = cliEm(u"incompleta"_s);
+        QVERIFY(Fixture::GravarArquivo(caminho(u"incompleta/FONTES12.INI"_s), "; sem fontes\r\n"));
+
+        TResultado r = executar({u"export-art"_s, comRelogio, caminho(u"completa.art"_s)}, completa);
+        QCOMPARE(r.Codigo, 0);
+        r = executar({u"export-art"_s, comRelogio, caminho(u"incompleta.art"_s)}, incompleta);
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(Fixture::LerArquivo(caminho(u"incompleta.art"_s)), Fixture::LerArquivo(caminho(u"completa.art"_s)));
+        QCOMPARE(Fixture::LerArquivo(caminho(u"incompleta/FONTES12.INI"_s)),
+                 "; sem fontes\r\n" + Fixture::LerArquivo(caminho(u"completa/FONTES12.INI"_s)));
     }
 
     // An existing file is replaced only with --force; without it the old bytes stay.

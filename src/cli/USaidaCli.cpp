@@ -1,0 +1,33 @@
+#include "cli/USaidaCli.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "panel/UArquivoDisco.h"
+#include "panel/UErro.h"
+
+using namespace Qt::StringLiterals;
+
+void VerificarSaida(const QString &saida, const QStringList &entradas, bool forcar)
+{
+    for (const QString &entrada : entradas)
+        if (TArquivoDisco::MesmoArquivo(saida, entrada))
+            throw TErro(u"ATENÇÃO:\r\nO arquivo a gravar \"%1\" é o mesmo arquivo que \"%2\", lido por este "
+                        "comando.\r\nNada foi gravado."_s.arg(QDir::toNativeSeparators(saida),
+                                                              QDir::toNativeSeparators(entrada)));
+    TArquivoDisco::ExigirArquivoRegular(saida);
+    if (!forcar && QFileInfo::exists(saida))
+        throw TErro(u"ATENÇÃO:\r\nO arquivo \"%1\" já existe.\r\nUse --force para substituí-lo."_s.arg(
+            QDir::toNativeSeparators(saida)));
+}
+
+QString NomeDoSinal(int painel)
+{
+    static const QStringList nomes{u"Frontal"_s, u"Lateral"_s, u"Traseiro"_s, u"Auxiliar"_s};
+    return painel >= 1 && painel <= nomes.size() ? nomes.at(painel - 1) : u"Painel %1"_s.arg(painel);
+}
+
+QString Quantidade(qsizetype n, const QString &singular, const QString &plural)
+{
+    return u"%1 %2"_s.arg(n).arg(n == 1 ? singular : plural);
+}
