@@ -319,20 +319,23 @@ private slots:
         QTest::addColumn<int>("divisao");
         QTest::addColumn<int>("colunaDoTexto"); // where the line is typed
         QTest::addColumn<TAlinhamento>("alinhamento");
+        QTest::addColumn<int>("letras"); // "A" x letras, 5 columns each
         QTest::addColumn<int>("inicio");
         const auto c = TAlinhamento::taCenter;
         const auto e = TAlinhamento::taLeftJustify;
         const auto d = TAlinhamento::taRightJustify;
-        // A 30-column line ("A" x 6) on 96 columns.
-        QTest::newRow("centro sem divisao") << 0 << 1 << c << 34;
-        QTest::newRow("direita sem divisao") << 0 << 1 << d << 66;
-        QTest::newRow("esquerda sem divisao") << 0 << 10 << e << 1;
-        QTest::newRow("esquerda na parte direita") << 40 << 45 << e << 40;
-        QTest::newRow("centro na parte direita") << 40 << 45 << c << 40 + (96 - 40 - 30) / 2 + 1;
-        QTest::newRow("direita na parte direita") << 40 << 45 << d << 66;
-        QTest::newRow("esquerda na parte esquerda") << 40 << 3 << e << 1;
-        QTest::newRow("centro na parte esquerda") << 40 << 3 << c << (40 - 30) / 2 + 1;
-        QTest::newRow("direita na parte esquerda") << 40 << 1 << d << 40 - 1 - 30;
+        // Mostly a 30-column line ("A" x 6) on 96 columns.
+        QTest::newRow("centro sem divisao") << 0 << 1 << c << 6 << 34;
+        // 61 columns left over: the odd one goes to the right.
+        QTest::newRow("centro com sobra impar") << 0 << 1 << c << 7 << 31;
+        QTest::newRow("direita sem divisao") << 0 << 1 << d << 6 << 66;
+        QTest::newRow("esquerda sem divisao") << 0 << 10 << e << 6 << 1;
+        QTest::newRow("esquerda na parte direita") << 40 << 45 << e << 6 << 40;
+        QTest::newRow("centro na parte direita") << 40 << 45 << c << 6 << 40 + (96 - 40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte direita") << 40 << 45 << d << 6 << 66;
+        QTest::newRow("esquerda na parte esquerda") << 40 << 3 << e << 6 << 1;
+        QTest::newRow("centro na parte esquerda") << 40 << 3 << c << 6 << (40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte esquerda") << 40 << 1 << d << 6 << 40 - 1 - 30;
     }
 
     void alinhamento()
@@ -340,6 +343,7 @@ private slots:
         QFETCH(int, divisao);
         QFETCH(int, colunaDoTexto);
         QFETCH(TAlinhamento, alinhamento);
+        QFETCH(int, letras);
         QFETCH(int, inicio);
         TPainelTeste p(8, 96, f5x5);
         p.DefinirDivisaoNaColuna(divisao);
@@ -350,20 +354,21 @@ private slots:
             p.Digitar(QStringLiteral("AA"));
         }
         p.PosicionarCursor(colunaDoTexto, 1);
-        p.Digitar(QString(6, u'A'));
+        p.Digitar(QString(letras, u'A'));
         p.DefinirAlinhamento(alinhamento);
         const auto &texto = p.TextoDigitado();
         const size_t primeiro = divisao > 0 ? 2 : 0;
-        for (size_t k = 0; k < 6; ++k)
+        QCOMPARE(texto.size(), primeiro + size_t(letras));
+        for (size_t k = 0; k < size_t(letras); ++k)
             QCOMPARE(texto[primeiro + k]->Coluna, inicio + 5 * int(k));
-        QCOMPARE(p.ColunaCursor(), inicio + 30);
+        QCOMPARE(p.ColunaCursor(), inicio + 5 * letras);
         if (divisao > 0) {
             QCOMPARE(texto[0]->Coluna, outraColuna);
             QCOMPARE(texto[1]->Coluna, outraColuna + 5);
         }
         TPainelTeste novo(8, 96, f5x5);
         novo.PosicionarCursor(inicio, 1);
-        novo.Digitar(QString(6, u'A'));
+        novo.Digitar(QString(letras, u'A'));
         QSet<QString> daLinha;
         for (const QString &c : acesas(p))
             if (divisao == 0 || (c.section(u',', 1).toInt() < divisao) == (inicio < divisao))
