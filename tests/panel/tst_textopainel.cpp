@@ -391,36 +391,65 @@ private slots:
         QCOMPARE(rolando.TextoDigitado()[0]->Coluna, 1);
     }
 
+    // "ABC" as typed: columns 1, 6 and 12, widths 5, 6 and 6 (the glyphs' own), cursor 18.
+    // Narrowing never goes below a glyph's width, so every case ends there again.
     void espacamento_data()
     {
         QTest::addColumn<TRolagem>("rolagem");
-        QTest::newRow("parado") << TRolagem::tsNenhum;
-        QTest::newRow("rolando") << TRolagem::tsEsquerda;
+        QTest::addColumn<int>("aumentos");
+        QTest::addColumn<int>("reducoes");
+        QTest::addColumn<QList<int>>("colunasFinais");
+        QTest::addColumn<QList<int>>("largurasFinais");
+        QTest::addColumn<int>("cursorFinal");
+        const QList<int> colunasDigitadas{1, 6, 12};
+        const QList<int> largurasDigitadas{5, 6, 6};
+        QTest::newRow("parado") << TRolagem::tsNenhum << 1 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("rolando") << TRolagem::tsEsquerda << 1 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("estreitar o texto digitado")
+            << TRolagem::tsNenhum << 0 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("estreitar alem do glifo")
+            << TRolagem::tsNenhum << 1 << 2 << colunasDigitadas << largurasDigitadas << 18;
     }
 
     void espacamento()
     {
         QFETCH(TRolagem, rolagem);
+        QFETCH(int, aumentos);
+        QFETCH(int, reducoes);
+        QFETCH(QList<int>, colunasFinais);
+        QFETCH(QList<int>, largurasFinais);
         TPainelTeste p(8, 80, f5x5);
         p.DefinirRolagem(rolagem);
         p.Digitar(QStringLiteral("ABC"));
         const QSet<QString> antes = acesas(p);
         const int wb = colunas(f5x5, 'B');
-        p.AumentarEspacamento(1, p.UltimaColuna());
+        QCOMPARE(wb, 6);
         const auto &t = p.TextoDigitado();
-        QCOMPARE(t[0]->Coluna, 1);
-        QCOMPARE(t[0]->Largura, 6);
-        QCOMPARE(t[1]->Coluna, 7);
-        QCOMPARE(t[1]->Largura, wb + 1);
-        QCOMPARE(t[2]->Coluna, 8 + wb);
-        QCOMPARE(t[2]->Largura, colunas(f5x5, 'C'));
-        QCOMPARE(p.ColunaCursor(), t[2]->ColunaFinal());
-        // The blank columns are dark.
-        for (int l = 1; l <= 5; ++l)
-            QVERIFY(!p.Led(l, 6, true)->Acesa);
-        p.DiminuirEspacamento(1, p.UltimaColuna());
-        QCOMPARE(t[1]->Coluna, 6);
-        QCOMPARE(t[2]->Coluna, 6 + wb);
+        for (int i = 0; i < aumentos; ++i)
+            p.AumentarEspacamento(1, p.UltimaColuna());
+        if (aumentos == 1) {
+            QCOMPARE(t[0]->Coluna, 1);
+            QCOMPARE(t[0]->Largura, 6);
+            QCOMPARE(t[1]->Coluna, 7);
+            QCOMPARE(t[1]->Largura, wb + 1);
+            QCOMPARE(t[2]->Coluna, 8 + wb);
+            QCOMPARE(t[2]->Largura, colunas(f5x5, 'C'));
+            QCOMPARE(p.ColunaCursor(), t[2]->ColunaFinal());
+            // The blank columns are dark.
+            for (int l = 1; l <= 5; ++l)
+                QVERIFY(!p.Led(l, 6, true)->Acesa);
+        }
+        for (int i = 0; i < reducoes; ++i)
+            p.DiminuirEspacamento(1, p.UltimaColuna());
+        QList<int> colunasDoTexto;
+        QList<int> largurasDoTexto;
+        for (const auto &c : t) {
+            colunasDoTexto << c->Coluna;
+            largurasDoTexto << c->Largura;
+        }
+        QCOMPARE(colunasDoTexto, colunasFinais);
+        QCOMPARE(largurasDoTexto, largurasFinais);
+        QTEST(p.ColunaCursor(), "cursorFinal");
         QCOMPARE(acesas(p), antes);
     }
 
