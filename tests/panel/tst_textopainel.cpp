@@ -252,6 +252,11 @@ private slots:
                                                     << 0 << 1;
         QTest::newRow("direita salta o caractere")
             << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Direita} << 1 << 6 << 0 << 2;
+        // On the 80-column panel: column 80 is still a place for the cursor.
+        QTest::newRow("direita ate a ultima coluna")
+            << 8 << f5x5 << nenhum << "" << QList<int>(79, Direita) << 1 << 80 << 0 << 79;
+        QTest::newRow("direita passa da ultima coluna")
+            << 8 << f5x5 << nenhum << "" << QList<int>(80, Direita) << 1 << 80 << 1 << 80;
         QTest::newRow("fim sem evento") << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Fim} << 1 << 11 << 0 << 1;
         QTest::newRow("cima para a linha de cima")
             << 13 << f5x5 << nenhum << "AA\rAA" << QList<int>{Inicio, Cima} << 1 << 1 << 0 << 2;
