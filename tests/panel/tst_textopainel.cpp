@@ -211,16 +211,38 @@ private slots:
         QCOMPARE(int(p.TextoDigitado().size()), caracteres + 1 - pedidos);
     }
 
+    // The view (first column P, N columns) moves only when the cursor leaves
+    // columns P to P + N, and then by the step of the last character.
+    void rolagemSegueOCursor_data()
+    {
+        QTest::addColumn<int>("nroColunas");
+        QTest::addColumn<TTipoFonte>("fonte");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("primeira");
+        QTest::addColumn<int>("bits"); // of the content text: 8 rows x the columns saved
+        const auto f8x7 = TTipoFonte::tfVeltronix8x7;
+        QTest::newRow("cursor em P + N") << 10 << f5x5 << QStringLiteral("AA") << 11 << 1 << 8 * 10;
+        QTest::newRow("cursor alem de P + N") << 10 << f5x5 << QStringLiteral("AAA") << 16 << 6 << 8 * 15;
+        // "A" is 5 columns: the view leaves column 1 at cursor 101 and then follows.
+        QTest::newRow("A 5x5 ate a coluna 151") << 96 << f5x5 << QString(30, u'A') << 151 << 56 << 8 * 151;
+        // "0" is 8 columns: cursor 97 is still P + N; the view moves from cursor 105 on.
+        QTest::newRow("0 8x7 ate a coluna 153") << 96 << f8x7 << QString(19, u'0') << 153 << 57 << 8 * 152;
+    }
+
     void rolagemSegueOCursor()
     {
-        TPainelTeste p(8, 96, f5x5);
+        QFETCH(int, nroColunas);
+        QFETCH(TTipoFonte, fonte);
+        QFETCH(QString, texto);
+        TPainelTeste p(8, nroColunas, fonte);
         p.DefinirRolagem(TRolagem::tsEsquerda);
-        p.Digitar(QString(30, u'A'));
-        QCOMPARE(p.ColunaCursor(), 151);
-        QVERIFY(p.PrimeiraColuna() > 1);
-        QVERIFY(p.PrimeiraColuna() <= 151 && 151 <= p.PrimeiraColuna() + 96);
+        p.Digitar(texto);
+        QCOMPARE(int(p.TextoDigitado().size()), int(texto.size()));
+        QTEST(p.ColunaCursor(), "cursor");
+        QTEST(p.PrimeiraColuna(), "primeira");
         QCOMPARE(p.PedidosDeDimensao, 0);
-        QVERIFY(TConteudoPainel::ConteudoParaBits(p.GerarConteudo(8, 96)).size() >= 149 * 8);
+        QTEST(int(TConteudoPainel::ConteudoParaBits(p.GerarConteudo(8, nroColunas)).size()), "bits");
         p.PressionarTecla(TeclasPainel::Inicio, false);
         QCOMPARE(p.ColunaCursor(), 1);
         QCOMPARE(p.PrimeiraColuna(), 1);
