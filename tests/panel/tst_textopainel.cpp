@@ -74,6 +74,43 @@ QString textoDe(const TPainelLed &p)
     return r;
 }
 
+// Typing at a place: the cursor goes to (Coluna, Linha) in that font, then the
+// text is typed; an empty text only moves the cursor.
+struct TPasso {
+    TTipoFonte Fonte = TTipoFonte::tfNenhum;
+    int Coluna = 1;
+    int Linha = 1;
+    QString Texto;
+};
+
+// The records in list order, as "row,column character font".
+QStringList registros(const TPainelLed &p)
+{
+    QStringList r;
+    for (const auto &c : p.TextoDigitado())
+        r << QStringLiteral("%1,%2 %3 %4")
+                 .arg(c->Linha)
+                 .arg(c->Coluna)
+                 .arg(QLatin1Char(char(c->Caractere)))
+                 .arg(TFontesLed::NomeDaFonte(c->Fonte));
+    return r;
+}
+
+// The cells each record's glyph lights in its own font, laid from the glyph text.
+QSet<QString> acesasDosGlifos(const TPainelLed &p)
+{
+    QSet<QString> r;
+    for (const auto &c : p.TextoDigitado()) {
+        QByteArray glifo;
+        TFontesLed::LerGlifo(c->Fonte, c->Caractere, glifo);
+        const int h = TFontesLed::AlturaDaFonte(c->Fonte);
+        for (int i = 0; i < glifo.size(); ++i)
+            if (glifo[i] == '1')
+                r.insert(QStringLiteral("%1,%2").arg(c->Linha + i % h).arg(c->Coluna + i / h));
+    }
+    return r;
+}
+
 bool indicesEmOrdem(const TPainelLed &p)
 {
     for (size_t k = 0; k < p.TextoDigitado().size(); ++k)
@@ -82,6 +119,8 @@ bool indicesEmOrdem(const TPainelLed &p)
     return true;
 }
 }
+
+Q_DECLARE_METATYPE(TPasso)
 
 class TesteTextoPainel : public QObject {
     Q_OBJECT
@@ -179,6 +218,48 @@ private slots:
         QCOMPARE(acesas(p, 80), acesas(novo, 80));
         for (size_t k = 0; k < novo.TextoDigitado().size(); ++k)
             QCOMPARE(p.TextoDigitado()[k]->Coluna, novo.TextoDigitado()[k]->Coluna);
+        QCOMPARE(bipes, 0);
+    }
+
+    // Characters of different heights and fonts on one panel of 16 rows: an
+    // edit moves the characters whose rows overlap the edited one's and lays
+    // every glyph again in its own font.
+    void edicaoEmDuasFontes_data()
+    {
+        QTest::addColumn<QList<TPasso>>("passos");
+        QTest::addColumn<QList<int>>("teclas");
+        QTest::addColumn<QStringList>("resultado");
+        using namespace TeclasPainel;
+        const auto f8x7 = TTipoFonte::tfVeltronix8x7;
+        // Home goes to the 5x5 "A" at column 1 (it overlaps the line), Delete removes it.
+        QTest::newRow("apagar sob um mais alto que comeca acima")
+            << QList<TPasso>{{f5x5, 1, 4, QStringLiteral("A")}, {f8x7, 6, 1, QStringLiteral("A")}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("1,1 A 8x7")};
+        QTest::newRow("apagar sob um mais alto que comeca abaixo")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f8x7, 6, 3, QStringLiteral("A")}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("3,1 A 8x7")};
+        QTest::newRow("apagar nao move o que esta abaixo")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f5x5, 6, 7, QStringLiteral("A")},
+                             {f5x5, 1, 1, QString()}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("7,6 A 5x5")};
+    }
+
+    void edicaoEmDuasFontes()
+    {
+        QFETCH(QList<TPasso>, passos);
+        QFETCH(QList<int>, teclas);
+        QFETCH(QStringList, resultado);
+        TPainelTeste p(16, 80, f5x5);
+        for (const TPasso &passo : passos) {
+            p.DefinirFonteUtilizada(passo.Fonte);
+            p.PosicionarCursor(passo.Coluna, passo.Linha);
+            p.Digitar(passo.Texto);
+        }
+        for (int t : teclas)
+            p.PressionarTecla(t, false);
+        QCOMPARE(registros(p), resultado);
+        QVERIFY(indicesEmOrdem(p));
+        QCOMPARE(acesas(p), acesasDosGlifos(p));
         QCOMPARE(bipes, 0);
     }
 
