@@ -242,6 +242,10 @@ private slots:
             << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f5x5, 6, 7, QStringLiteral("A")},
                              {f5x5, 1, 1, QString()}}
             << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("7,6 A 5x5")};
+        // Backspace removes the "B" and lays the two "A" again.
+        QTest::newRow("mesmo caractere em duas fontes")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f8x7, 6, 1, QStringLiteral("AB")}}
+            << QList<int>{Retrocesso} << QStringList{QStringLiteral("1,1 A 5x5"), QStringLiteral("1,6 A 8x7")};
     }
 
     void edicaoEmDuasFontes()
