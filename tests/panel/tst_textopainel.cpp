@@ -221,9 +221,9 @@ private slots:
         QCOMPARE(bipes, 0);
     }
 
-    // Characters of different heights and fonts on one panel of 16 rows: an
-    // edit moves the characters whose rows overlap the edited one's and lays
-    // every glyph again in its own font.
+    // Characters of different heights and fonts on one panel of 16 rows: a
+    // deletion moves left the later characters whose first or last row is
+    // among the deleted one's rows, and lays every glyph again in its own font.
     void edicaoEmDuasFontes_data()
     {
         QTest::addColumn<QList<TPasso>>("passos");
