@@ -218,6 +218,21 @@ void TesteArquivoProjeto::arquivoDanificado_data()
         << QStringList{tabela, u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 1, 0)"_s,
                        u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 'dois', 0)"_s}
         << u"na linha 2, a coluna NRO_DESTINO deveria conter um número inteiro"_s;
+    // A BLOB column keeps text as text; a column declared without a type keeps
+    // a number as a number (a TEXT column would have turned it into text).
+    QTest::newRow("texto em coluna binaria")
+        << QByteArray()
+        << QStringList{u"CREATE TABLE DESTINOS_EXTRAS (PAINEL INTEGER, NRO_DESTINO INTEGER, CONFIG_PAINEL1 BLOB)"_s,
+                       u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 1, X'0102')"_s,
+                       u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 2, '1-1-T')"_s}
+        << u"na linha 2, a coluna CONFIG_PAINEL1 deveria conter um conteúdo binário"_s;
+    QTest::newRow("numero em coluna de texto")
+        << QByteArray()
+        << QStringList{u"CREATE TABLE DESTINOS_EXTRAS (PAINEL INTEGER, NRO_DESTINO INTEGER, ROTULO1)"_s,
+                       u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 1, 'Centro')"_s,
+                       u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 2, NULL)"_s,
+                       u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 3, 15)"_s}
+        << u"na linha 3, a coluna ROTULO1 deveria conter um texto"_s;
     QTest::newRow("booleano fora de 0 e 1")
         << QByteArray() << QStringList{tabela, u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 1, 2)"_s}
         << u"a coluna EXTRA deveria conter 0 ou 1"_s;

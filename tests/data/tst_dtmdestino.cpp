@@ -224,6 +224,10 @@ void TesteDtmDestino::exclusao_data()
     QTest::newRow("posicao com menos numeros")
         << false << QStringList{u"1/1"_s, u"1/2"_s, u"1/3"_s, u"2/1"_s, u"2/2"_s} << 1
         << QStringList{u"1/1"_s, u"1/2"_s, u"2/1"_s} << QStringList{u"1:P1N2|P2N2||"_s, u"2:P1N3|||"_s};
+    // The same on position 4: its column of label 2 is emptied, not left at P4N2.
+    QTest::newRow("posicao 4 com menos numeros")
+        << false << QStringList{u"1/1"_s, u"1/2"_s, u"1/3"_s, u"4/1"_s, u"4/2"_s} << 1
+        << QStringList{u"1/1"_s, u"1/2"_s, u"4/1"_s} << QStringList{u"1:P1N2|||P4N2"_s, u"2:P1N3|||"_s};
 }
 
 void TesteDtmDestino::exclusao()

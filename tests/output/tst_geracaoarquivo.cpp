@@ -58,33 +58,42 @@ private slots:
     }
     void cleanupTestCase() { TFontesLed::DefinirArquivoDeFontes({}); }
 
-    // Front and side signs of 8 x 80, two destinations with one message each.
+    // The front sign and a second one of 8 x 80, two destinations with one
+    // message each. The second is the side sign (slot 2) or the last slot, 16.
+    void arquivoDeDoisPaineis_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("front and side") << 2;
+        QTest::newRow("front and slot 16") << 16;
+    }
     void arquivoDeDoisPaineis()
     {
+        QFETCH(int, slot);
         TGeracaoArquivo g;
         g.DefinirTipoArquivo(2);
         TPainel &frente = Painel(g, 1, 8, 80);
-        TPainel &lado = Painel(g, 2, 8, 80);
+        TPainel &segundo = Painel(g, slot, 8, 80);
         Destino(frente, 1, Conteudo(8, 80, {QPoint(1, 1), QPoint(80, 8)}), u"LINHA 1"_s, 5);
-        Destino(lado, 1, Conteudo(8, 80, {QPoint(2, 2)}), u"LINHA 1"_s, 5);
+        Destino(segundo, 1, Conteudo(8, 80, {QPoint(2, 2)}), u"LINHA 1"_s, 5);
         Destino(frente, 2, Conteudo(8, 80));
-        Destino(lado, 2, Conteudo(8, 80));
+        Destino(segundo, 2, Conteudo(8, 80));
 
-        const QByteArray cabecalho = Bytes({2, 0xC3, 0x01, 0, 0, 2, 0, 0, 0, 0, 0, 80, 8, 80, 8}) + Zeros(28)
+        const QByteArray tamanhos = Bytes({80, 8}) + Zeros(2 * (slot - 2)) + Bytes({80, 8}) + Zeros(2 * (16 - slot));
+        const QByteArray cabecalho = Bytes({2, 0xC3, 0x01, 0, 0, 2, 0, 0, 0, 0, 0}) + tamanhos
                                      + Bytes({75, 0, 0, 0}) + Zeros(8) + Zeros(20);
         const QByteArray offsets = Bytes({83, 0, 0, 0, 0x0B, 0x01, 0, 0}); // 83, 267
         const QByteArray rotulo = QByteArray("LINHA 1") + Zeros(5);
         const QByteArray d1Frente = rotulo + Bytes({1, 0, 80, 0, 5, 0}) + Colunas(80, {{1, 0x80}, {80, 0x01}});
-        const QByteArray d1Lado = Bytes({2, 0, 80, 0, 5, 0}) + Colunas(80, {{2, 0x40}});
+        const QByteArray d1Segundo = Bytes({slot, 0, 80, 0, 5, 0}) + Colunas(80, {{2, 0x40}});
         const QByteArray d2Frente = Zeros(12) + Bytes({1, 0, 80, 0, 0, 0}) + Colunas(80);
-        const QByteArray d2Lado = Bytes({2, 0, 80, 0, 0, 0}) + Colunas(80);
+        const QByteArray d2Segundo = Bytes({slot, 0, 80, 0, 0, 0}) + Colunas(80);
 
         const QByteArray bytes = g.GerarBytes();
         QCOMPARE(d1Frente.size(), 98);
-        QCOMPARE(d1Lado.size(), 86);
+        QCOMPARE(d1Segundo.size(), 86);
         QCOMPARE(bytes.size(), 451);
         QCOMPARE(bytes.left(75), cabecalho);
-        QCOMPARE(bytes, cabecalho + offsets + d1Frente + d1Lado + d2Frente + d2Lado);
+        QCOMPARE(bytes, cabecalho + offsets + d1Frente + d1Segundo + d2Frente + d2Segundo);
     }
 
     void builderVazio()

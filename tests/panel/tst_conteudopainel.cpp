@@ -212,6 +212,11 @@ private slots:
         QTest::newRow("terminado em barra") << QByteArray("1-1-T|") << QByteArray("1");
         QTest::newRow("recorte terminado em parenteses") << QByteArray("1-1-T|2-1-T(") << QByteArray("11");
         QTest::newRow("numeros lenientes") << QByteArray("1x-1-T|2-?1-T|3-1-X") << QByteArray("110");
+        // Every ")" toggles the character section, also one outside it: what
+        // follows a stray ")" counts as characters until the next ")".
+        QTest::newRow("parenteses fora da secao") << QByteArray("1-1-T)|2-1-T") << QByteArray("1");
+        QTest::newRow("parenteses fora da secao duas vezes")
+            << QByteArray("1-1-T)|2-1-T)|3-1-F") << QByteArray("10");
     }
     void bits()
     {

@@ -4,7 +4,6 @@
 
 #include "panel/UErro.h"
 #include "panel/UPainelLed.h"
-#include "panel/USom.h"
 
 // The content text as the panel writes and applies it: exact bytes for a
 // known panel, round trips onto a cleared panel, streams, malformed input,
@@ -298,23 +297,6 @@ private slots:
         QCOMPARE(p.RelogioLinhaFinal(), 8);
         QCOMPARE(p.RelogioFonte(), TTipoFonte::tfVeltronix8x7);
         QVERIFY(p.GerarConteudo(8, 96).endsWith("(1-1-0-7\"|1-9-0-7\"|1-17-:-7\"|1-19-0-7\"|1-27-0-7\")"));
-    }
-
-    void digitarAteAColuna150NumPainelRolante()
-    {
-        TPainelLed p;
-        dimensionar(p, 8, 96);
-        p.DefinirRolagem(TRolagem::tsEsquerda);
-        p.DefinirModo(TModo::ModoTexto);
-        int bipes = 0;
-        TSom::DefinirBipe([&] { ++bipes; });
-        while (p.ColunaCursor() < 150)
-            p.DigitarCaractere('0', false);
-        TSom::DefinirBipe({});
-        QCOMPARE(bipes, 0);
-        QVERIFY(p.PrimeiraColuna() > 1);
-        QVERIFY(p.ColunaCursor() >= p.PrimeiraColuna() && p.ColunaCursor() <= p.PrimeiraColuna() + 96);
-        QVERIFY(TPainelLed::ConteudoParaBits(p.GerarConteudo(8, 96)).size() >= 8 * 149);
     }
 
     void limitesDoRelogio()

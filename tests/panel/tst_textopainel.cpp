@@ -74,6 +74,43 @@ QString textoDe(const TPainelLed &p)
     return r;
 }
 
+// Typing at a place: the cursor goes to (Coluna, Linha) in that font, then the
+// text is typed; an empty text only moves the cursor.
+struct TPasso {
+    TTipoFonte Fonte = TTipoFonte::tfNenhum;
+    int Coluna = 1;
+    int Linha = 1;
+    QString Texto;
+};
+
+// The records in list order, as "row,column character font".
+QStringList registros(const TPainelLed &p)
+{
+    QStringList r;
+    for (const auto &c : p.TextoDigitado())
+        r << QStringLiteral("%1,%2 %3 %4")
+                 .arg(c->Linha)
+                 .arg(c->Coluna)
+                 .arg(QLatin1Char(char(c->Caractere)))
+                 .arg(TFontesLed::NomeDaFonte(c->Fonte));
+    return r;
+}
+
+// The cells each record's glyph lights in its own font, laid from the glyph text.
+QSet<QString> acesasDosGlifos(const TPainelLed &p)
+{
+    QSet<QString> r;
+    for (const auto &c : p.TextoDigitado()) {
+        QByteArray glifo;
+        TFontesLed::LerGlifo(c->Fonte, c->Caractere, glifo);
+        const int h = TFontesLed::AlturaDaFonte(c->Fonte);
+        for (int i = 0; i < glifo.size(); ++i)
+            if (glifo[i] == '1')
+                r.insert(QStringLiteral("%1,%2").arg(c->Linha + i % h).arg(c->Coluna + i / h));
+    }
+    return r;
+}
+
 bool indicesEmOrdem(const TPainelLed &p)
 {
     for (size_t k = 0; k < p.TextoDigitado().size(); ++k)
@@ -82,6 +119,8 @@ bool indicesEmOrdem(const TPainelLed &p)
     return true;
 }
 }
+
+Q_DECLARE_METATYPE(TPasso)
 
 class TesteTextoPainel : public QObject {
     Q_OBJECT
@@ -182,6 +221,52 @@ private slots:
         QCOMPARE(bipes, 0);
     }
 
+    // Characters of different heights and fonts on one panel of 16 rows: a
+    // deletion moves left the later characters whose first or last row is
+    // among the deleted one's rows, and lays every glyph again in its own font.
+    void edicaoEmDuasFontes_data()
+    {
+        QTest::addColumn<QList<TPasso>>("passos");
+        QTest::addColumn<QList<int>>("teclas");
+        QTest::addColumn<QStringList>("resultado");
+        using namespace TeclasPainel;
+        const auto f8x7 = TTipoFonte::tfVeltronix8x7;
+        // Home goes to the 5x5 "A" at column 1 (it overlaps the line), Delete removes it.
+        QTest::newRow("apagar sob um mais alto que comeca acima")
+            << QList<TPasso>{{f5x5, 1, 4, QStringLiteral("A")}, {f8x7, 6, 1, QStringLiteral("A")}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("1,1 A 8x7")};
+        QTest::newRow("apagar sob um mais alto que comeca abaixo")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f8x7, 6, 3, QStringLiteral("A")}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("3,1 A 8x7")};
+        QTest::newRow("apagar nao move o que esta abaixo")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f5x5, 6, 7, QStringLiteral("A")},
+                             {f5x5, 1, 1, QString()}}
+            << QList<int>{Inicio, Apagar} << QStringList{QStringLiteral("7,6 A 5x5")};
+        // Backspace removes the "B" and lays the two "A" again.
+        QTest::newRow("mesmo caractere em duas fontes")
+            << QList<TPasso>{{f5x5, 1, 1, QStringLiteral("A")}, {f8x7, 6, 1, QStringLiteral("AB")}}
+            << QList<int>{Retrocesso} << QStringList{QStringLiteral("1,1 A 5x5"), QStringLiteral("1,6 A 8x7")};
+    }
+
+    void edicaoEmDuasFontes()
+    {
+        QFETCH(QList<TPasso>, passos);
+        QFETCH(QList<int>, teclas);
+        QFETCH(QStringList, resultado);
+        TPainelTeste p(16, 80, f5x5);
+        for (const TPasso &passo : passos) {
+            p.DefinirFonteUtilizada(passo.Fonte);
+            p.PosicionarCursor(passo.Coluna, passo.Linha);
+            p.Digitar(passo.Texto);
+        }
+        for (int t : teclas)
+            p.PressionarTecla(t, false);
+        QCOMPARE(registros(p), resultado);
+        QVERIFY(indicesEmOrdem(p));
+        QCOMPARE(acesas(p), acesasDosGlifos(p));
+        QCOMPARE(bipes, 0);
+    }
+
     void verificacaoDeLargura_data()
     {
         QTest::addColumn<TRolagem>("rolagem");
@@ -211,16 +296,38 @@ private slots:
         QCOMPARE(int(p.TextoDigitado().size()), caracteres + 1 - pedidos);
     }
 
+    // The view (first column P, N columns) moves only when the cursor leaves
+    // columns P to P + N, and then by the step of the last character.
+    void rolagemSegueOCursor_data()
+    {
+        QTest::addColumn<int>("nroColunas");
+        QTest::addColumn<TTipoFonte>("fonte");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("primeira");
+        QTest::addColumn<int>("bits"); // of the content text: 8 rows x the columns saved
+        const auto f8x7 = TTipoFonte::tfVeltronix8x7;
+        QTest::newRow("cursor em P + N") << 10 << f5x5 << QStringLiteral("AA") << 11 << 1 << 8 * 10;
+        QTest::newRow("cursor alem de P + N") << 10 << f5x5 << QStringLiteral("AAA") << 16 << 6 << 8 * 15;
+        // "A" is 5 columns: the view leaves column 1 at cursor 101 and then follows.
+        QTest::newRow("A 5x5 ate a coluna 151") << 96 << f5x5 << QString(30, u'A') << 151 << 56 << 8 * 151;
+        // "0" is 8 columns: cursor 97 is still P + N; the view moves from cursor 105 on.
+        QTest::newRow("0 8x7 ate a coluna 153") << 96 << f8x7 << QString(19, u'0') << 153 << 57 << 8 * 152;
+    }
+
     void rolagemSegueOCursor()
     {
-        TPainelTeste p(8, 96, f5x5);
+        QFETCH(int, nroColunas);
+        QFETCH(TTipoFonte, fonte);
+        QFETCH(QString, texto);
+        TPainelTeste p(8, nroColunas, fonte);
         p.DefinirRolagem(TRolagem::tsEsquerda);
-        p.Digitar(QString(30, u'A'));
-        QCOMPARE(p.ColunaCursor(), 151);
-        QVERIFY(p.PrimeiraColuna() > 1);
-        QVERIFY(p.PrimeiraColuna() <= 151 && 151 <= p.PrimeiraColuna() + 96);
+        p.Digitar(texto);
+        QCOMPARE(int(p.TextoDigitado().size()), int(texto.size()));
+        QTEST(p.ColunaCursor(), "cursor");
+        QTEST(p.PrimeiraColuna(), "primeira");
         QCOMPARE(p.PedidosDeDimensao, 0);
-        QVERIFY(TConteudoPainel::ConteudoParaBits(p.GerarConteudo(8, 96)).size() >= 149 * 8);
+        QTEST(int(TConteudoPainel::ConteudoParaBits(p.GerarConteudo(8, nroColunas)).size()), "bits");
         p.PressionarTecla(TeclasPainel::Inicio, false);
         QCOMPARE(p.ColunaCursor(), 1);
         QCOMPARE(p.PrimeiraColuna(), 1);
@@ -252,6 +359,11 @@ private slots:
                                                     << 0 << 1;
         QTest::newRow("direita salta o caractere")
             << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Direita} << 1 << 6 << 0 << 2;
+        // On the 80-column panel: column 80 is still a place for the cursor.
+        QTest::newRow("direita ate a ultima coluna")
+            << 8 << f5x5 << nenhum << "" << QList<int>(79, Direita) << 1 << 80 << 0 << 79;
+        QTest::newRow("direita passa da ultima coluna")
+            << 8 << f5x5 << nenhum << "" << QList<int>(80, Direita) << 1 << 80 << 1 << 80;
         QTest::newRow("fim sem evento") << 8 << f5x5 << nenhum << "AA" << QList<int>{Inicio, Fim} << 1 << 11 << 0 << 1;
         QTest::newRow("cima para a linha de cima")
             << 13 << f5x5 << nenhum << "AA\rAA" << QList<int>{Inicio, Cima} << 1 << 1 << 0 << 2;
@@ -319,20 +431,23 @@ private slots:
         QTest::addColumn<int>("divisao");
         QTest::addColumn<int>("colunaDoTexto"); // where the line is typed
         QTest::addColumn<TAlinhamento>("alinhamento");
+        QTest::addColumn<int>("letras"); // "A" x letras, 5 columns each
         QTest::addColumn<int>("inicio");
         const auto c = TAlinhamento::taCenter;
         const auto e = TAlinhamento::taLeftJustify;
         const auto d = TAlinhamento::taRightJustify;
-        // A 30-column line ("A" x 6) on 96 columns.
-        QTest::newRow("centro sem divisao") << 0 << 1 << c << 34;
-        QTest::newRow("direita sem divisao") << 0 << 1 << d << 66;
-        QTest::newRow("esquerda sem divisao") << 0 << 10 << e << 1;
-        QTest::newRow("esquerda na parte direita") << 40 << 45 << e << 40;
-        QTest::newRow("centro na parte direita") << 40 << 45 << c << 40 + (96 - 40 - 30) / 2 + 1;
-        QTest::newRow("direita na parte direita") << 40 << 45 << d << 66;
-        QTest::newRow("esquerda na parte esquerda") << 40 << 3 << e << 1;
-        QTest::newRow("centro na parte esquerda") << 40 << 3 << c << (40 - 30) / 2 + 1;
-        QTest::newRow("direita na parte esquerda") << 40 << 1 << d << 40 - 1 - 30;
+        // Mostly a 30-column line ("A" x 6) on 96 columns.
+        QTest::newRow("centro sem divisao") << 0 << 1 << c << 6 << 34;
+        // 61 columns left over: the odd one goes to the right.
+        QTest::newRow("centro com sobra impar") << 0 << 1 << c << 7 << 31;
+        QTest::newRow("direita sem divisao") << 0 << 1 << d << 6 << 66;
+        QTest::newRow("esquerda sem divisao") << 0 << 10 << e << 6 << 1;
+        QTest::newRow("esquerda na parte direita") << 40 << 45 << e << 6 << 40;
+        QTest::newRow("centro na parte direita") << 40 << 45 << c << 6 << 40 + (96 - 40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte direita") << 40 << 45 << d << 6 << 66;
+        QTest::newRow("esquerda na parte esquerda") << 40 << 3 << e << 6 << 1;
+        QTest::newRow("centro na parte esquerda") << 40 << 3 << c << 6 << (40 - 30) / 2 + 1;
+        QTest::newRow("direita na parte esquerda") << 40 << 1 << d << 6 << 40 - 1 - 30;
     }
 
     void alinhamento()
@@ -340,6 +455,7 @@ private slots:
         QFETCH(int, divisao);
         QFETCH(int, colunaDoTexto);
         QFETCH(TAlinhamento, alinhamento);
+        QFETCH(int, letras);
         QFETCH(int, inicio);
         TPainelTeste p(8, 96, f5x5);
         p.DefinirDivisaoNaColuna(divisao);
@@ -350,20 +466,21 @@ private slots:
             p.Digitar(QStringLiteral("AA"));
         }
         p.PosicionarCursor(colunaDoTexto, 1);
-        p.Digitar(QString(6, u'A'));
+        p.Digitar(QString(letras, u'A'));
         p.DefinirAlinhamento(alinhamento);
         const auto &texto = p.TextoDigitado();
         const size_t primeiro = divisao > 0 ? 2 : 0;
-        for (size_t k = 0; k < 6; ++k)
+        QCOMPARE(texto.size(), primeiro + size_t(letras));
+        for (size_t k = 0; k < size_t(letras); ++k)
             QCOMPARE(texto[primeiro + k]->Coluna, inicio + 5 * int(k));
-        QCOMPARE(p.ColunaCursor(), inicio + 30);
+        QCOMPARE(p.ColunaCursor(), inicio + 5 * letras);
         if (divisao > 0) {
             QCOMPARE(texto[0]->Coluna, outraColuna);
             QCOMPARE(texto[1]->Coluna, outraColuna + 5);
         }
         TPainelTeste novo(8, 96, f5x5);
         novo.PosicionarCursor(inicio, 1);
-        novo.Digitar(QString(6, u'A'));
+        novo.Digitar(QString(letras, u'A'));
         QSet<QString> daLinha;
         for (const QString &c : acesas(p))
             if (divisao == 0 || (c.section(u',', 1).toInt() < divisao) == (inicio < divisao))
@@ -386,36 +503,65 @@ private slots:
         QCOMPARE(rolando.TextoDigitado()[0]->Coluna, 1);
     }
 
+    // "ABC" as typed: columns 1, 6 and 12, widths 5, 6 and 6 (the glyphs' own), cursor 18.
+    // Narrowing never goes below a glyph's width, so every case ends there again.
     void espacamento_data()
     {
         QTest::addColumn<TRolagem>("rolagem");
-        QTest::newRow("parado") << TRolagem::tsNenhum;
-        QTest::newRow("rolando") << TRolagem::tsEsquerda;
+        QTest::addColumn<int>("aumentos");
+        QTest::addColumn<int>("reducoes");
+        QTest::addColumn<QList<int>>("colunasFinais");
+        QTest::addColumn<QList<int>>("largurasFinais");
+        QTest::addColumn<int>("cursorFinal");
+        const QList<int> colunasDigitadas{1, 6, 12};
+        const QList<int> largurasDigitadas{5, 6, 6};
+        QTest::newRow("parado") << TRolagem::tsNenhum << 1 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("rolando") << TRolagem::tsEsquerda << 1 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("estreitar o texto digitado")
+            << TRolagem::tsNenhum << 0 << 1 << colunasDigitadas << largurasDigitadas << 18;
+        QTest::newRow("estreitar alem do glifo")
+            << TRolagem::tsNenhum << 1 << 2 << colunasDigitadas << largurasDigitadas << 18;
     }
 
     void espacamento()
     {
         QFETCH(TRolagem, rolagem);
+        QFETCH(int, aumentos);
+        QFETCH(int, reducoes);
+        QFETCH(QList<int>, colunasFinais);
+        QFETCH(QList<int>, largurasFinais);
         TPainelTeste p(8, 80, f5x5);
         p.DefinirRolagem(rolagem);
         p.Digitar(QStringLiteral("ABC"));
         const QSet<QString> antes = acesas(p);
         const int wb = colunas(f5x5, 'B');
-        p.AumentarEspacamento(1, p.UltimaColuna());
+        QCOMPARE(wb, 6);
         const auto &t = p.TextoDigitado();
-        QCOMPARE(t[0]->Coluna, 1);
-        QCOMPARE(t[0]->Largura, 6);
-        QCOMPARE(t[1]->Coluna, 7);
-        QCOMPARE(t[1]->Largura, wb + 1);
-        QCOMPARE(t[2]->Coluna, 8 + wb);
-        QCOMPARE(t[2]->Largura, colunas(f5x5, 'C'));
-        QCOMPARE(p.ColunaCursor(), t[2]->ColunaFinal());
-        // The blank columns are dark.
-        for (int l = 1; l <= 5; ++l)
-            QVERIFY(!p.Led(l, 6, true)->Acesa);
-        p.DiminuirEspacamento(1, p.UltimaColuna());
-        QCOMPARE(t[1]->Coluna, 6);
-        QCOMPARE(t[2]->Coluna, 6 + wb);
+        for (int i = 0; i < aumentos; ++i)
+            p.AumentarEspacamento(1, p.UltimaColuna());
+        if (aumentos == 1) {
+            QCOMPARE(t[0]->Coluna, 1);
+            QCOMPARE(t[0]->Largura, 6);
+            QCOMPARE(t[1]->Coluna, 7);
+            QCOMPARE(t[1]->Largura, wb + 1);
+            QCOMPARE(t[2]->Coluna, 8 + wb);
+            QCOMPARE(t[2]->Largura, colunas(f5x5, 'C'));
+            QCOMPARE(p.ColunaCursor(), t[2]->ColunaFinal());
+            // The blank columns are dark.
+            for (int l = 1; l <= 5; ++l)
+                QVERIFY(!p.Led(l, 6, true)->Acesa);
+        }
+        for (int i = 0; i < reducoes; ++i)
+            p.DiminuirEspacamento(1, p.UltimaColuna());
+        QList<int> colunasDoTexto;
+        QList<int> largurasDoTexto;
+        for (const auto &c : t) {
+            colunasDoTexto << c->Coluna;
+            largurasDoTexto << c->Largura;
+        }
+        QCOMPARE(colunasDoTexto, colunasFinais);
+        QCOMPARE(largurasDoTexto, largurasFinais);
+        QTEST(p.ColunaCursor(), "cursorFinal");
         QCOMPARE(acesas(p), antes);
     }
 
