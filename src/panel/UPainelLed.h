@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -219,6 +220,7 @@ protected:
 private:
     friend struct TLed;
     void desenharLed(QPainter &pintor, const TLed &led) const;
+    const QImage &ledAceso(TCor corDoLed) const;
     void desenharDivisao(QPainter &pintor) const;
     void desenharMarcacao(QPainter &pintor);
     void desenharRelogio(QPainter &pintor) const;
@@ -280,4 +282,5 @@ private:
     TLed *ultimaAlternada = nullptr;             // last cell toggled by the current press
     int ultimoX = 0;
     int ultimoY = 0;
+    mutable QHash<quint64, QImage> ledsAcesos; // lit-cell pictures by colour, background and size
 };

@@ -22,14 +22,37 @@ void TPainelLed::Desenhar(QPainter &pintor)
     criarCelulasVisiveis();
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing, false);
+    // Every cell starts as background; then only lit cells (and, with the
+    // ruler, every cell) are drawn over it. The background of a cell that does
+    // not exist is left as it was.
+    const int d = divisaoNaColuna;
+    const auto colunaDaTela = [&](int colunaTela) {
+        const bool fixa = d > 0 && colunaTela < d;
+        return fixa ? colunaTela : colunaTela + primeiraColuna - 1;
+    };
+    const QColor fundo = cor(corFundo);
+    for (int colunaTela = 1; colunaTela <= nroColunas + 1; ++colunaTela) {
+        const int coluna = colunaDaTela(colunaTela);
+        // A run of existing cells down the column is one rectangle.
+        for (int l = 1; l <= nroLinhas + 1; ++l) {
+            const TLed *primeira = Led(l, coluna, false);
+            if (!primeira)
+                continue;
+            int ultima = l;
+            while (ultima <= nroLinhas && Led(ultima + 1, coluna, false))
+                ++ultima;
+            const TRetangulo a = primeira->Retangulo(0);
+            const TRetangulo b = RetanguloDe(ultima, coluna, 0);
+            pintor.fillRect(a.Left, a.Top, a.Right - a.Left, b.Bottom - a.Top, fundo);
+            l = ultima;
+        }
+    }
     // Left of the division the fixed cells always show; from the division on,
     // the scrolled view (the sign's scroll window starts at the division).
-    const int d = divisaoNaColuna;
     for (int colunaTela = 1; colunaTela <= nroColunas + 1; ++colunaTela) {
-        const bool fixa = d > 0 && colunaTela < d;
-        const int coluna = fixa ? colunaTela : colunaTela + primeiraColuna - 1;
+        const int coluna = colunaDaTela(colunaTela);
         for (int l = 1; l <= nroLinhas + 1; ++l)
-            if (const TLed *led = Led(l, coluna, false))
+            if (const TLed *led = Led(l, coluna, false); led && (led->Acesa || regua))
                 desenharLed(pintor, *led);
     }
     desenharDivisao(pintor);
@@ -39,10 +62,36 @@ void TPainelLed::Desenhar(QPainter &pintor)
     pintor.restore();
 }
 
+// A lit cell without the ruler, drawn once per colour and size and then copied:
+// the same pixels as the disc drawn in place, at a fraction of the cost.
+const QImage &TPainelLed::ledAceso(TCor corDoLed) const
+{
+    const quint64 chave = quint64(corDoLed) << 32 | quint64(corFundo & 0xFFFFFF) << 8 | quint64(tamanhoLed & 0xFF);
+    auto existente = ledsAcesos.constFind(chave);
+    if (existente != ledsAcesos.cend())
+        return *existente;
+    if (ledsAcesos.size() > 64)
+        ledsAcesos.clear();
+    const int t = tamanhoLed;
+    QImage imagem(t, t, QImage::Format_RGB32);
+    imagem.fill(cor(corFundo));
+    QPainter pintor(&imagem);
+    pintor.setRenderHint(QPainter::Antialiasing, false);
+    pintor.setPen(QPen(cor(corFundo), 1));
+    pintor.setBrush(cor(corDoLed));
+    pintor.drawEllipse(0, 0, t - 1, t - 1);
+    pintor.end();
+    return *ledsAcesos.insert(chave, imagem);
+}
+
 void TPainelLed::desenharLed(QPainter &pintor, const TLed &led) const
 {
     const TRetangulo cheio = led.Retangulo(0);
     const TRetangulo interno = led.Retangulo(1);
+    if (led.Acesa && !regua && tamanhoLed > 0) {
+        pintor.drawImage(cheio.Left, cheio.Top, ledAceso(CorDaColuna(led.Coluna)));
+        return;
+    }
     pintor.fillRect(cheio.Left, cheio.Top, cheio.Right - cheio.Left, cheio.Bottom - cheio.Top, cor(corFundo));
     const QColor preenchimento = led.Acesa ? cor(CorDaColuna(led.Coluna)) : cor(corFundo);
     if (led.Acesa) {
