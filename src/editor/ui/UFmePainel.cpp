@@ -1,0 +1,580 @@
+#include "editor/ui/UFmePainel.h"
+
+#include <QCoreApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "editor/ui/UBotoesLigaDesliga.h"
+#include "editor/ui/UFmeCoresLED.h"
+#include "editor/ui/UFmeGraficos.h"
+#include "editor/ui/UFmeRolagem.h"
+#include "editor/ui/UFmeRotativo.h"
+#include "panel/ui/UFlexLed.h"
+#include "panel/ui/UFmeFontes.h"
+#include "panel/ui/UFrmDimensaoTexto.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int alturaCabecalho = 89;
+constexpr int alturaRodape = 53;
+constexpr int tamanhoLed = 7;
+constexpr int intervaloInicial = 500; // ms, the simulator timer at creation
+
+const char16_t *const nomesPosicoes[] = {u"Frontal", u"Lateral", u"Traseiro", u"Auxiliar"};
+
+QToolButton *seta(QWidget *dono, const QString &nome, Qt::ArrowType direcao)
+{
+    auto *b = new QToolButton(dono);
+    b->setObjectName(nome);
+    b->setArrowType(direcao);
+    b->setFixedSize(16, 11);
+    return b;
+}
+
+QGroupBox *grupo(QWidget *dono, const QString &nome, const QString &titulo)
+{
+    auto *g = new QGroupBox(titulo, dono);
+    g->setObjectName(nome);
+    return g;
+}
+
+QLabel *rotuloNegrito(QWidget *dono, const QString &nome)
+{
+    auto *r = new QLabel(u"0000"_s, dono);
+    r->setObjectName(nome);
+    QFont negrito = r->font();
+    negrito.setBold(true);
+    r->setFont(negrito);
+    return r;
+}
+}
+
+TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseiro, bool auxiliar)
+    : QWidget(dono), TEditorPaineis(*new TFme_Rotativo(this))
+{
+    setObjectName(u"Fme_Painel"_s);
+    Fme_Rotativo = static_cast<TFme_Rotativo *>(&rotativos);
+    Fme_Fontes = new TFme_Fontes(this);
+    Fme_CoresLED = new TFme_CoresLED(this);
+    Fme_Rolagem = new TFme_Rolagem(this);
+    Fme_Graficos = new TFme_Graficos(this);
+
+    auto *disposicao = new QVBoxLayout(this);
+    disposicao->setContentsMargins(0, 0, 0, 0);
+    disposicao->setSpacing(0);
+    Pnl_Cabecalho = criarCabecalho();
+    disposicao->addWidget(Pnl_Cabecalho);
+
+    Pnl_Rodape = new QWidget(this);
+    Pnl_Rodape->setObjectName(u"Pnl_Rodape"_s);
+    Pnl_Rodape->setAutoFillBackground(true);
+    Fme_Rotativo->setParent(Pnl_Rodape);
+    Fme_Rotativo->adjustSize();
+    // The strips keep their heights unless the tools need more with the desktop's fonts.
+    Pnl_Rodape->setFixedHeight(std::max(alturaRodape, Fme_Rotativo->sizeHint().height()));
+    Pnl_Rodape->installEventFilter(this);
+    disposicao->addWidget(Pnl_Rodape);
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(u"ScrollBox1"_s);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    areaPaineis = new QWidget;
+    areaPaineis->setObjectName(u"AreaPaineis"_s);
+    areaPaineis->setAutoFillBackground(true);
+    ScrollBox1->setWidget(areaPaineis);
+    disposicao->addWidget(ScrollBox1, 1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(u"PopupMenu1"_s);
+    const auto item = [this](const QString &texto, Qt::Key tecla) {
+        QAction *a = PopupMenu1->addAction(texto);
+        // The keys belong to the main window's commands; the menu only shows them.
+        a->setShortcut(QKeySequence(tecla));
+        a->setShortcutContext(Qt::WidgetShortcut);
+    };
+    item(u"Alinha Esquerda"_s, Qt::Key_F5);
+    item(u"Alinha Centro"_s, Qt::Key_F6);
+    item(u"Alinha Direita"_s, Qt::Key_F7);
+    PopupMenu1->addSeparator()->setEnabled(false);
+    item(u"Limpar Tudo"_s, Qt::Key_F8);
+
+    Tmr_Simulador = new QTimer(this);
+    Tmr_Simulador->setObjectName(u"Tmr_Simulador"_s);
+    Tmr_Simulador->setInterval(intervaloInicial);
+    connect(Tmr_Simulador, &QTimer::timeout, this, [this] { Tmr_SimuladorTimer(); });
+
+    escolherCores();
+    CriarPaineis(frontal, lateral, traseiro, auxiliar);
+    if (dono && dono->layout())
+        dono->layout()->addWidget(this);
+}
+
+TFme_Painel::~TFme_Painel()
+{
+    Tmr_Simulador->stop();
+    for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+        liberarPosicao(posicao);
+}
+
+QWidget *TFme_Painel::criarCabecalho()
+{
+    auto *cabecalho = new QWidget(this);
+    cabecalho->setObjectName(u"Pnl_Cabecalho"_s);
+    cabecalho->setAutoFillBackground(true);
+    cabecalho->installEventFilter(this);
+    Panel1 = new QWidget(cabecalho);
+    Panel1->setObjectName(u"Panel1"_s);
+    auto *linha = new QHBoxLayout(Panel1);
+    linha->setContentsMargins(0, 2, 0, 2);
+    linha->setSpacing(4);
+
+    auto *coluna = new QVBoxLayout;
+    coluna->setSpacing(0);
+    QGroupBox *modelo = grupo(Panel1, u"Grp_Modelo"_s, u"Modelo"_s);
+    auto *linhaModelo = new QHBoxLayout(modelo);
+    linhaModelo->setContentsMargins(4, 0, 4, 2);
+    Cbo_Modelo = new QComboBox(modelo);
+    Cbo_Modelo->setObjectName(u"Cbo_Modelo"_s);
+    Cbo_Modelo->setEditable(false);
+    connect(Cbo_Modelo, &QComboBox::currentIndexChanged, this, [this] { Cbo_ModeloChange(); });
+    linhaModelo->addWidget(Cbo_Modelo);
+    coluna->addWidget(modelo);
+
+    QGroupBox *tamanho = grupo(Panel1, u"Grp_Tamanho"_s, u"Linhas/Columnas"_s);
+    auto *linhaTamanho = new QHBoxLayout(tamanho);
+    linhaTamanho->setContentsMargins(4, 0, 4, 2);
+    linhaTamanho->setSpacing(4);
+    const auto spin = [&](const QString &nome, QToolButton *&acima, QToolButton *&abaixo, QLabel *&rotulo) {
+        auto *setas = new QVBoxLayout;
+        setas->setSpacing(0);
+        acima = seta(tamanho, nome + u"Top"_s, Qt::UpArrow);
+        abaixo = seta(tamanho, nome + u"Bottom"_s, Qt::DownArrow);
+        setas->addWidget(acima);
+        setas->addWidget(abaixo);
+        linhaTamanho->addLayout(setas);
+        rotulo = rotuloNegrito(tamanho, u"Lbl_%1S1"_s.arg(nome.mid(4)));
+        linhaTamanho->addWidget(rotulo);
+    };
+    spin(u"Sbt_LINHA"_s, Sbt_LINHASTop, Sbt_LINHASBottom, Lbl_LINHAS1);
+    spin(u"Sbt_COLUNA"_s, Sbt_COLUNASTop, Sbt_COLUNASBottom, Lbl_COLUNAS1);
+    connect(Sbt_LINHASTop, &QToolButton::clicked, this, [this] { Sbt_LINHASTopClick(); });
+    connect(Sbt_LINHASBottom, &QToolButton::clicked, this, [this] { Sbt_LINHASBottomClick(); });
+    connect(Sbt_COLUNASTop, &QToolButton::clicked, this, [this] { Sbt_COLUNASTopClick(); });
+    connect(Sbt_COLUNASBottom, &QToolButton::clicked, this, [this] { Sbt_COLUNASBottomClick(); });
+    coluna->addWidget(tamanho);
+    linha->addLayout(coluna);
+
+    Fme_CoresLED->setParent(Panel1);
+    linha->addWidget(Fme_CoresLED);
+    Fme_Rolagem->setParent(Panel1);
+    linha->addWidget(Fme_Rolagem);
+    Fme_Fontes->setParent(Panel1);
+    linha->addWidget(Fme_Fontes);
+
+    QGroupBox *simulador = grupo(Panel1, u"Grp_Simulador"_s, u"Simulador"_s);
+    auto *linhaSimulador = new QVBoxLayout(simulador);
+    linhaSimulador->setContentsMargins(4, 2, 4, 2);
+    const TBotoesLigaDesliga botoes = CriarBotoesLigaDesliga(simulador, u"Btn_IniciaSimulador"_s,
+                                                              u"Btn_FinalizaSimulador"_s, u"Liga Simulador"_s,
+                                                              u"Desliga Simulador"_s);
+    Btn_IniciaSimulador = botoes.Liga;
+    Btn_FinalizaSimulador = botoes.Desliga;
+    linhaSimulador->addLayout(botoes.Disposicao);
+    connect(Btn_IniciaSimulador, &QPushButton::clicked, this, [this] { Btn_IniciaSimuladorClick(); });
+    connect(Btn_FinalizaSimulador, &QPushButton::clicked, this, [this] { Btn_FinalizaSimuladorClick(); });
+    linha->addWidget(simulador);
+
+    Fme_Graficos->setParent(Panel1);
+    linha->addWidget(Fme_Graficos);
+    Panel1->adjustSize();
+    cabecalho->setFixedHeight(std::max(alturaCabecalho, Panel1->sizeHint().height()));
+    return cabecalho;
+}
+
+// Chosen once from the executable's own file name.
+void TFme_Painel::escolherCores()
+{
+    const bool classico = QFileInfo(QCoreApplication::applicationFilePath()).fileName() == u"Veltronix10.exe"_s;
+    QPalette faixas = Pnl_Cabecalho->palette();
+    faixas.setColor(QPalette::Window, classico ? palette().color(QPalette::Button) : QColor(0, 128, 0));
+    Pnl_Cabecalho->setPalette(faixas);
+    Pnl_Rodape->setPalette(faixas);
+    QPalette area = areaPaineis->palette();
+    area.setColor(QPalette::Window, classico ? QColor(221, 218, 185) : QColor(166, 202, 240));
+    areaPaineis->setPalette(area);
+    ScrollBox1->setPalette(area);
+}
+
+void TFme_Painel::CriarPaineis(bool frontal, bool lateral, bool traseiro, bool auxiliar)
+{
+    const bool pedidos[] = {frontal, lateral, traseiro, auxiliar};
+    for (int posicao = 1; posicao <= QtdPosicoes; ++posicao) {
+        liberarPosicao(posicao);
+        if (pedidos[posicao - 1])
+            criarPosicao(posicao);
+    }
+    ligarFerramentas();
+    ReiniciarEditor(true);
+}
+
+void TFme_Painel::criarPosicao(int posicao)
+{
+    auto *legenda = new QLabel(QString::fromUtf16(nomesPosicoes[posicao - 1]), areaPaineis);
+    legenda->setObjectName(u"Lbl_Painel%1"_s.arg(posicao));
+    legenda->adjustSize();
+    legenda->show();
+    TFlexLed *painel = TFlexLed::Criar(areaPaineis);
+    painel->setObjectName(u"Painel%1"_s.arg(posicao));
+    painel->Tag = posicao;
+    painel->DefinirTamanhoLed(tamanhoLed);
+    painel->setEnabled(legenda->isEnabled());
+    painel->show();
+    painel->OnRecebeFoco = [this](TPainelLed *p) {
+        if (p == ativando) // the panel's own focus event is off while it is being activated
+            return;
+        PainelAtivado(p);
+        // A click gives the keyboard back to the panel it made active.
+        if (PainelAtivo() == p)
+            editarSoOAtivo();
+    };
+    painel->AoAlterarPropriedade = [this](TPainelLed *p) { PainelAtivado(p); };
+    painel->AoClicarMouseOpcoes = [this](TPainelLed *p, int x, int y) { AbrirMenuOpcoes(p, x, y); };
+    legendas[size_t(posicao - 1)] = legenda;
+    flex[size_t(posicao - 1)] = painel;
+    DefinirPainel(posicao, painel);
+}
+
+void TFme_Painel::liberarPosicao(int posicao)
+{
+    DefinirPainel(posicao, nullptr);
+    delete flex[size_t(posicao - 1)].data();
+    delete legendas[size_t(posicao - 1)].data();
+}
+
+void TFme_Painel::ligarFerramentas()
+{
+    Fme_Fontes->AoAlterarFonte = [this](TFme_Fontes *f) {
+        if (TPainelLed *ativo = PainelAtivo()) {
+            ativo->DesativarEdicao();
+            ativo->DefinirFonteUtilizada(f->Fonte());
+            ativo->AtivarEdicao();
+        }
+    };
+    Fme_Fontes->AoAlinhar = [this](TAlinhamento alinhamento) {
+        if (TPainelLed *ativo = PainelAtivo())
+            ativo->DefinirAlinhamento(alinhamento);
+    };
+    Fme_Fontes->AoEspacar = [this](int passo) {
+        TPainelLed *ativo = PainelAtivo();
+        if (!ativo || passo == 0)
+            return;
+        if (passo > 0)
+            ativo->AumentarEspacamento(1, ativo->UltimaColuna());
+        else
+            ativo->DiminuirEspacamento(1, ativo->UltimaColuna());
+    };
+    Fme_Fontes->AoFormatarTexto = [this](TFme_Fontes *) {
+        if (TFlexLed *ativo = FlexAtivo())
+            AbrirDimensaoTexto(ativo);
+    };
+    Fme_Graficos->AoAlterar = [this](TFme_Graficos *g) {
+        for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+            if (TPainelLed *painel = Painel(posicao)) {
+                painel->DefinirModo(g->Habilitado ? TModo::ModoGrafico : TModo::ModoTexto);
+                if (g->Habilitado)
+                    painel->EspessuraLapis = g->Espessura;
+            }
+        editarSoOAtivo();
+    };
+    Fme_Rolagem->AoAlterar = [this](TFme_Rolagem *r) {
+        TPainelLed *ativo = PainelAtivo();
+        if (!ativo)
+            return;
+        if (r->Rolar) {
+            Fme_Rotativo->DesabilitarRotativo();
+            ativo->DefinirRolagem(TRolagem::tsEsquerda);
+            Fme_Fontes->HabilitarBotoes(false);
+        } else {
+            Fme_Rotativo->HabilitarRotativo();
+            ativo->DefinirRolagem(TRolagem::tsNenhum);
+            ativo->Limpar();
+            Fme_Rotativo->ReiniciarRotativos();
+            Fme_Fontes->HabilitarBotoes(true);
+        }
+    };
+    Fme_CoresLED->AoAlterar = [this](TFme_CoresLED *c) {
+        TPainelLed *ativo = PainelAtivo();
+        if (!ativo)
+            return;
+        const auto focar = qScopeGuard([this] { FocarPainelAtivo(); });
+        ativo->DefinirCores(c->CorEsquerda(), c->CorDireita(), Cores::Preto);
+        ativo->DefinirDivisaoNaColuna(c->Divisao);
+    };
+    LigarRotativos();
+}
+
+void TFme_Painel::OrganizarPaineis()
+{
+    std::array<std::optional<TPeca>, QtdPosicoes> pecas;
+    for (int i = 0; i < QtdPosicoes; ++i)
+        if (flex[size_t(i)])
+            pecas[size_t(i)] = TPeca{legendas[size_t(i)]->size(), flex[size_t(i)]->size()};
+    const TDisposicao d = Organizar(pecas);
+    int largura = 0;
+    for (int i = 0; i < QtdPosicoes; ++i) {
+        if (!d.Lugares[size_t(i)])
+            continue;
+        legendas[size_t(i)]->move(d.Lugares[size_t(i)]->Legenda);
+        flex[size_t(i)]->move(d.Lugares[size_t(i)]->Painel);
+        largura = std::max({largura, flex[size_t(i)]->geometry().right(), legendas[size_t(i)]->geometry().right()});
+    }
+    areaPaineis->resize(largura + 10, d.Altura);
+    setMinimumHeight(0);
+    resize(width(), d.Altura + Pnl_Cabecalho->height() + Pnl_Rodape->height());
+}
+
+TFlexLed *TFme_Painel::FlexLed(int posicao) const
+{
+    return posicao >= 1 && posicao <= QtdPosicoes ? flex[size_t(posicao - 1)].data() : nullptr;
+}
+
+TFlexLed *TFme_Painel::FlexAtivo()
+{
+    const TPainelLed *ativo = PainelAtivo();
+    return ativo ? FlexLed(ativo->Tag) : nullptr;
+}
+
+QLabel *TFme_Painel::Legenda(int posicao) const
+{
+    return posicao >= 1 && posicao <= QtdPosicoes ? legendas[size_t(posicao - 1)].data() : nullptr;
+}
+
+void TFme_Painel::PainelAtivado(TPainelLed *painel)
+{
+    TPainelLed *const anterior = std::exchange(ativando, painel);
+    const QString posicao = QString::number(painel->Tag);
+    const auto restaurar = qScopeGuard([&] {
+        ativando = anterior;
+        Fme_Rotativo->UltimoPainel = posicao;
+    });
+    if (AtualizarAoAtivar)
+        exibirNasFerramentas(*painel);
+    if (posicao != Fme_Rotativo->UltimoPainel) {
+        const quint16 livre = Fme_Rotativo->RotativoLivre().NroRotativo;
+        if (livre >= 1 && livre <= 8)
+            ClicarRotativo(livre);
+    }
+}
+
+void TFme_Painel::exibirNasFerramentas(TPainelLed &painel)
+{
+    definirDimensoes(painel.Tag, painel.NroLinhas(), painel.NroColunas(), false);
+    const bool rola = painel.Rolagem() != TRolagem::tsNenhum;
+    Fme_Rolagem->ExibirRolagem(rola);
+    if (rola)
+        Fme_Rotativo->DesabilitarRotativo();
+    else
+        Fme_Rotativo->HabilitarRotativo();
+    Fme_Fontes->HabilitarBotoes(!rola);
+    Fme_CoresLED->ExibirPainel(painel);
+    Fme_Fontes->MostrarFonte(painel.FonteUtilizada());
+    Fme_Graficos->ExibirModoGrafico(painel.Modo() == TModo::ModoGrafico);
+    NumeroPainelAtivo = quint16(painel.Tag);
+    Fme_Rotativo->GravarAoTrocar = true;
+}
+
+void TFme_Painel::AtualizarFerramentas()
+{
+    if (TPainelLed *ativo = PainelAtivo())
+        exibirNasFerramentas(*ativo);
+}
+
+void TFme_Painel::FocarPainelAtivo()
+{
+    if (!PainelAtivo())
+        return;
+    editarSoOAtivo();
+    AtualizarFerramentas();
+}
+
+// Only one cursor blinks: every other panel leaves keyboard editing.
+void TFme_Painel::editarSoOAtivo()
+{
+    TPainelLed *ativo = PainelAtivo();
+    for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+        if (TPainelLed *painel = Painel(posicao); painel && painel != ativo)
+            painel->DesativarEdicao();
+    if (ativo)
+        ativo->AtivarEdicao();
+}
+
+void TFme_Painel::definirDimensoes(int posicao, int linhas, int colunas, bool aplicar)
+{
+    const QSignalBlocker bloqueio(Cbo_Modelo);
+    if (aplicar) {
+        if (TPainelLed *painel = Painel(posicao >= 2 && posicao <= 4 ? posicao : 1)) {
+            painel->DefinirNroLinhas(linhas);
+            painel->DefinirNroColunas(colunas);
+        }
+    }
+    Lbl_COLUNAS1->setText(QString::number(colunas));
+    Lbl_LINHAS1->setText(QString::number(linhas));
+    if (aplicar)
+        if (const auto fonte = FonteDasLinhas(linhas))
+            Fme_Fontes->DefinirFonte(*fonte);
+    Cbo_Modelo->setCurrentIndex(IndiceDoModelo(linhas, colunas));
+}
+
+void TFme_Painel::Cbo_ModeloChange()
+{
+    const int indice = Cbo_Modelo->currentIndex();
+    const TPainelLed *ativo = PainelAtivo();
+    if (!ativo || indice < 0)
+        return;
+    Cbo_Modelo->setEnabled(false);
+    const auto religar = qScopeGuard([this] {
+        Cbo_Modelo->setEnabled(true);
+        FocarPainelAtivo();
+    });
+    const TModelo &modelo = Modelos()[size_t(indice)];
+    definirDimensoes(ativo->Tag, modelo.Linhas, modelo.Colunas, true);
+    OrganizarPaineis();
+}
+
+void TFme_Painel::passoDeTamanho(int linhas, int colunas)
+{
+    const TPainelLed *ativo = PainelAtivo();
+    if (!ativo)
+        return;
+    definirDimensoes(ativo->Tag, std::clamp(ativo->NroLinhas() + linhas, MinimoLinhas, MaximoLinhas),
+                     std::clamp(ativo->NroColunas() + colunas, MinimoColunas, MaximoColunas), true);
+    OrganizarPaineis();
+}
+
+void TFme_Painel::Sbt_LINHASTopClick()
+{
+    passoDeTamanho(1, 0);
+}
+
+void TFme_Painel::Sbt_LINHASBottomClick()
+{
+    passoDeTamanho(-1, 0);
+}
+
+void TFme_Painel::Sbt_COLUNASTopClick()
+{
+    passoDeTamanho(0, 1);
+}
+
+void TFme_Painel::Sbt_COLUNASBottomClick()
+{
+    passoDeTamanho(0, -1);
+}
+
+void TFme_Painel::ReiniciarEditor(bool completo)
+{
+    {
+        const QSignalBlocker bloqueio(Cbo_Modelo);
+        Cbo_Modelo->clear();
+        for (const TModelo &modelo : Modelos())
+            Cbo_Modelo->addItem(modelo.Legenda);
+        Cbo_Modelo->setCurrentIndex(-1);
+    }
+    Fme_Rotativo->ReiniciarRotativos();
+    if (completo) {
+        Fme_Rolagem->DefinirRolagem(false);
+        Fme_Graficos->ReiniciarGraficos();
+        Fme_CoresLED->ReiniciarCores();
+        for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+            if (TPainelLed *painel = Painel(posicao))
+                painel->Limpar();
+    }
+    for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+        if (TPainelLed *painel = Painel(posicao))
+            painel->DefinirModo(TModo::ModoTexto);
+    editarSoOAtivo();
+}
+
+void TFme_Painel::ClicarRotativo(quint16 rotativo)
+{
+    Fme_Rotativo->Rbt_RotativoClick(rotativo);
+}
+
+void TFme_Painel::AbrirMenuOpcoes(TPainelLed *painel, int x, int y)
+{
+    TFlexLed *widget = painel ? FlexLed(painel->Tag) : nullptr;
+    if (widget && painel->Modo() != TModo::ModoSimulador)
+        PopupMenu1->popup(widget->mapToGlobal(QPoint(x, y)));
+}
+
+// Timer interval 0 means no further step: the message stays until the simulator is switched off.
+void TFme_Painel::programarSimulador(int intervalo)
+{
+    if (simuladorLigado && intervalo > 0)
+        Tmr_Simulador->start(intervalo);
+    else
+        Tmr_Simulador->stop();
+}
+
+void TFme_Painel::DefinirModoSimulador(bool ligado)
+{
+    simuladorLigado = ligado;
+    programarSimulador(TEditorPaineis::DefinirModoSimulador(ligado, Fme_Rolagem->Rolar));
+}
+
+void TFme_Painel::Tmr_SimuladorTimer()
+{
+    Tmr_Simulador->stop();
+    int intervalo = 0;
+    const auto retomar = qScopeGuard([&] { programarSimulador(intervalo); });
+    intervalo = PassoSimulador(Fme_Rolagem->Rolar);
+}
+
+void TFme_Painel::Btn_IniciaSimuladorClick()
+{
+    if (AoAlterarSimulador)
+        AoAlterarSimulador(this);
+    LigarSimulador();
+    DefinirModoSimulador(true);
+}
+
+void TFme_Painel::Btn_FinalizaSimuladorClick()
+{
+    simuladorLigado = false;
+    DesligarSimulador(Fme_Rolagem->Rolar);
+    programarSimulador(0);
+    if (AoAlterarSimulador)
+        AoAlterarSimulador(this);
+}
+
+// Horizontally centred, filling the strip's height.
+void TFme_Painel::centrar(QWidget *fundo, QWidget *conteudo)
+{
+    conteudo->setGeometry((fundo->width() - conteudo->width()) / 2, 0, conteudo->width(), fundo->height());
+}
+
+bool TFme_Painel::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::Resize) {
+        if (objeto == Pnl_Cabecalho)
+            centrar(Pnl_Cabecalho, Panel1);
+        else if (objeto == Pnl_Rodape)
+            centrar(Pnl_Rodape, Fme_Rotativo);
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
