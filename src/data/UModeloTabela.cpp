@@ -86,7 +86,17 @@ QVariant TModeloTabela::headerData(int secao, Qt::Orientation orientacao, int pa
     if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole)
         return QAbstractTableModel::headerData(secao, orientacao, papel);
     const int coluna = ColunaDaTabela(secao);
-    return coluna < 0 ? QVariant() : QVariant(tabela->Coluna(coluna).RotuloExibido());
+    if (coluna < 0)
+        return {};
+    const TColunaTabela &c = tabela->Coluna(coluna);
+    return titulos.value(c.Nome, c.RotuloExibido());
+}
+
+void TModeloTabela::DefinirTitulo(const QString &coluna, const QString &titulo)
+{
+    titulos.insert(coluna, titulo);
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 Qt::ItemFlags TModeloTabela::flags(const QModelIndex &indice) const

@@ -3,6 +3,7 @@
 #include "data/UObservadorTabela.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -25,6 +26,8 @@ public:
     // table. Throws TErro for a name the table does not have.
     void DefinirColunas(const QStringList &nomes);
     QStringList Colunas() const { return nomes; }
+    // Replaces the title a column shows (its display label otherwise).
+    void DefinirTitulo(const QString &coluna, const QString &titulo);
     // Null once the table is destroyed.
     TTabelaMemoria *Tabela() const { return tabela; }
 
@@ -57,6 +60,7 @@ private:
 
     TTabelaMemoria *tabela;
     QStringList nomes;
+    QHash<QString, QString> titulos; // column name -> title shown instead of its display label
     // Counts the views last heard of, kept while the table is suspended.
     std::optional<int> linhasCongeladas;
     std::optional<int> colunasCongeladas;

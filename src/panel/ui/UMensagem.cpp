@@ -144,9 +144,22 @@ int TMensagem::MensagemComBotoes(const QString &texto, TTipoMensagem tipo, TBoto
     return MostrarMensagem(texto, tipo, true, mrNone, 0, botoes);
 }
 
+namespace {
+QString &tituloDefinido()
+{
+    static QString titulo;
+    return titulo;
+}
+}
+
 QString TMensagem::TituloAplicacao()
 {
-    return QGuiApplication::applicationDisplayName();
+    return tituloDefinido().isEmpty() ? QGuiApplication::applicationDisplayName() : tituloDefinido();
+}
+
+void TMensagem::DefinirTituloAplicacao(const QString &titulo)
+{
+    tituloDefinido() = titulo;
 }
 
 QString TMensagem::Titulo(TTipoMensagem tipo, bool traduzir)

@@ -76,8 +76,10 @@ public:
                         TBotoesMensagem botoes);
     static int MensagemComBotoes(const QString &texto, TTipoMensagem tipo, TBotoesMensagem botoes);
 
-    // The application title, set at start-up ("Dorvik  System").
+    // The application title, set at start-up ("Dorvik  System"); until then the
+    // application's display name.
     static QString TituloAplicacao();
+    static void DefinirTituloAplicacao(const QString &titulo);
     // The caption a box of this kind carries.
     static QString Titulo(TTipoMensagem tipo, bool traduzir);
 

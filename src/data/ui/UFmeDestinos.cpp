@@ -1,0 +1,348 @@
+#include "data/ui/UFmeDestinos.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "data/UModeloTabela.h"
+#include "data/ui/URotuloDelegado.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int alturaLinha = 17;
+constexpr int alturaBotoes = 35;
+constexpr int larguraNumero = 54;
+constexpr int larguraRotulo = 633;
+const QColor amareloClaro(255, 255, 128); // 0x0080FFFF
+
+QPushButton *botao(QWidget *dono, const QString &nome, const QString &legenda)
+{
+    auto *b = new QPushButton(legenda, dono);
+    b->setObjectName(nome);
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+void destacar(QPushButton *b, const QColor &cor)
+{
+    QFont negrito = b->font();
+    negrito.setBold(true);
+    b->setFont(negrito);
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, cor);
+    b->setPalette(p);
+}
+
+// The menu's pictures: a plus (insert), a cross (delete), a plus over a bar (insert at the end).
+QIcon icone(int tipo)
+{
+    QPixmap imagem(16, 16);
+    imagem.fill(Qt::transparent);
+    QPainter p(&imagem);
+    p.setPen(QPen(tipo == 1 ? QColor(200, 0, 0) : QColor(0, 128, 0), 2));
+    if (tipo == 1) {
+        p.drawLine(4, 4, 12, 12);
+        p.drawLine(12, 4, 4, 12);
+    } else {
+        p.drawLine(8, 3, 8, 11);
+        p.drawLine(4, 7, 12, 7);
+        if (tipo == 3)
+            p.drawLine(3, 14, 13, 14);
+    }
+    return QIcon(imagem);
+}
+
+void disparar(const std::function<void()> &evento)
+{
+    if (evento)
+        evento();
+}
+}
+
+TFme_Destinos::TFme_Destinos(QWidget *dono)
+    : QWidget(dono)
+{
+    setObjectName(u"Fme_Destinos"_s);
+    auto *coluna = new QVBoxLayout(this);
+    coluna->setContentsMargins(0, 0, 0, 0);
+    coluna->setSpacing(0);
+    // The buttons sit centred in a bar of their height.
+    auto *barra = new QWidget(this);
+    barra->setFixedHeight(alturaBotoes);
+    criarBotoes(barra);
+    coluna->addWidget(barra);
+
+    modelo = new TModeloTabela(dados.Cds_Rotulos, this);
+    modelo->DefinirColunas({u"NRO_DESTINO"_s, u"ROTULO1"_s});
+    Dbg_DestinosExtras = new QTableView(this);
+    Dbg_DestinosExtras->setObjectName(u"Dbg_DestinosExtras"_s);
+    Dbg_DestinosExtras->setModel(modelo);
+    Dbg_DestinosExtras->setItemDelegate(new TRotuloDelegado(Dbg_DestinosExtras));
+    Dbg_DestinosExtras->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Dbg_DestinosExtras->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Dbg_DestinosExtras->setSelectionMode(QAbstractItemView::SingleSelection);
+    Dbg_DestinosExtras->setAlternatingRowColors(true);
+    QPalette paleta = Dbg_DestinosExtras->palette();
+    paleta.setColor(QPalette::AlternateBase, amareloClaro);
+    Dbg_DestinosExtras->setPalette(paleta);
+    Dbg_DestinosExtras->verticalHeader()->setDefaultSectionSize(alturaLinha);
+    Dbg_DestinosExtras->verticalHeader()->setMinimumSectionSize(alturaLinha);
+    Dbg_DestinosExtras->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Dbg_DestinosExtras->verticalHeader()->setFixedWidth(12);
+    Dbg_DestinosExtras->horizontalHeader()->setFixedHeight(alturaLinha + 2);
+    QFont titulo(u"Tahoma"_s, 8);
+    Dbg_DestinosExtras->horizontalHeader()->setFont(titulo);
+    Dbg_DestinosExtras->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Dbg_DestinosExtras->horizontalHeader()->resizeSection(0, larguraNumero);
+    Dbg_DestinosExtras->horizontalHeader()->resizeSection(1, larguraRotulo);
+    Dbg_DestinosExtras->setContextMenuPolicy(Qt::CustomContextMenu);
+    coluna->addWidget(Dbg_DestinosExtras, 1);
+    criarMenu();
+
+    connect(Dbg_DestinosExtras, &QTableView::customContextMenuRequested, this,
+            [this](const QPoint &ponto) { PopupMenu1->popup(Dbg_DestinosExtras->viewport()->mapToGlobal(ponto)); });
+    connect(Dbg_DestinosExtras, &QTableView::doubleClicked, this, [this] { disparar(AoAbrirDestino); });
+    // The grid and the label table's cursor follow each other.
+    connect(Dbg_DestinosExtras->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &atual) {
+                const QVariant marcador = atual.data(Qt::UserRole);
+                if (marcador.isValid())
+                    dados.Cds_Rotulos.IrPara(marcador.toLongLong());
+            });
+    connect(modelo, &TModeloTabela::LinhaCorrenteMudou, this, [this](int linha) { seguirCursor(linha); });
+
+    Desativar();
+    DefinirModo(false);
+}
+
+TFme_Destinos::~TFme_Destinos()
+{
+    dados.FecharTabelas();
+}
+
+void TFme_Destinos::criarBotoes(QWidget *barra)
+{
+    Panel1 = new QWidget(barra);
+    Panel1->setObjectName(u"Panel1"_s);
+    Panel1->setFixedHeight(alturaBotoes);
+    auto *linha = new QHBoxLayout(Panel1);
+    linha->setContentsMargins(0, 4, 0, 4);
+    linha->setSpacing(4);
+
+    Act_SalvarDestino = new QAction(u"Salvar Destino"_s, this);
+    Act_SalvarDestino->setObjectName(u"Act_SalvarDestino"_s);
+    Act_SalvarDestino->setShortcut(QKeySequence(Qt::Key_F2));
+    Act_SalvarDestino->setShortcutContext(Qt::WindowShortcut);
+    connect(Act_SalvarDestino, &QAction::triggered, this, [this] { Act_SalvarDestinoExecute(); });
+    Act_RemoveDestino = new QAction(u"Remover Destino"_s, this);
+    Act_RemoveDestino->setObjectName(u"Act_RemoveDestino"_s);
+    Act_RemoveDestino->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    Act_RemoveDestino->setShortcutContext(Qt::WindowShortcut);
+    connect(Act_RemoveDestino, &QAction::triggered, this, [this] { Act_RemoveDestinoExecute(); });
+    addAction(Act_SalvarDestino);
+    addAction(Act_RemoveDestino);
+
+    Btn_SalvarDestino = botao(Panel1, u"Btn_SalvarDestino"_s, Act_SalvarDestino->text());
+    destacar(Btn_SalvarDestino, QColor(0, 128, 0));
+    connect(Btn_SalvarDestino, &QPushButton::clicked, Act_SalvarDestino, &QAction::trigger);
+    Btn_TextoDestino = botao(Panel1, u"Btn_TextoDestino"_s, u"Destino"_s);
+    Btn_TextoExtra = botao(Panel1, u"Btn_TextoExtra"_s, u"Extra"_s);
+    for (QPushButton *b : {Btn_TextoDestino, Btn_TextoExtra})
+        b->setCheckable(true);
+    auto *grupo = new QButtonGroup(this);
+    grupo->addButton(Btn_TextoDestino);
+    grupo->addButton(Btn_TextoExtra);
+    Btn_TextoDestino->setChecked(true);
+    connect(Btn_TextoDestino, &QPushButton::clicked, this, [this] { Btn_TextoDestinoClick(); });
+    connect(Btn_TextoExtra, &QPushButton::clicked, this, [this] { Btn_TextoExtraClick(); });
+    Btn_HorarioSaida = botao(Panel1, u"Btn_HorarioSaida"_s, u"Horário de Salida"_s);
+    connect(Btn_HorarioSaida, &QPushButton::clicked, this, [this] { Btn_HorarioSaidaClick(); });
+    Btn_RemoveDestino = botao(Panel1, u"Btn_RemoveDestino"_s, u"Borrar Destino"_s);
+    destacar(Btn_RemoveDestino, QColor(200, 0, 0));
+    connect(Btn_RemoveDestino, &QPushButton::clicked, Act_RemoveDestino, &QAction::trigger);
+    // The actions follow their buttons' enabled state.
+    connect(Act_SalvarDestino, &QAction::enabledChanged, Btn_SalvarDestino, &QWidget::setEnabled);
+    connect(Act_RemoveDestino, &QAction::enabledChanged, Btn_RemoveDestino, &QWidget::setEnabled);
+    for (QPushButton *b : {Btn_SalvarDestino, Btn_TextoDestino, Btn_TextoExtra, Btn_HorarioSaida, Btn_RemoveDestino})
+        linha->addWidget(b);
+    Panel1->adjustSize();
+}
+
+void TFme_Destinos::criarMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(u"PopupMenu1"_s);
+    InserirNovoDestinoAqui1 = PopupMenu1->addAction(icone(0), u"Inserir novo Destino aqui"_s);
+    ExcluiresteDestino1 = PopupMenu1->addAction(icone(1), u"Excluir este Destino"_s);
+    AbrirnovoDestinonoFinal1 = PopupMenu1->addAction(icone(3), u"Inserir novo Destino no Final"_s);
+    connect(InserirNovoDestinoAqui1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoAqui); });
+    connect(ExcluiresteDestino1, &QAction::triggered, this, [this] { disparar(AoRemoverDestino); });
+    connect(AbrirnovoDestinonoFinal1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoNoFinal); });
+}
+
+void TFme_Destinos::seguirCursor(int linha)
+{
+    if (linha < 0 || linha >= modelo->rowCount())
+        return;
+    const QModelIndex atual = Dbg_DestinosExtras->currentIndex();
+    if (atual.isValid() && atual.row() == linha)
+        return;
+    Dbg_DestinosExtras->setCurrentIndex(modelo->index(linha, 0));
+}
+
+void TFme_Destinos::AbrirTabelas(const QString &arquivo)
+{
+    dados.AbrirTabelas(arquivo);
+}
+
+void TFme_Destinos::ReabrirTabelas(const QString &arquivo)
+{
+    dados.FecharTabelas();
+    AbrirTabelas(arquivo);
+}
+
+void TFme_Destinos::MostrarDestinos()
+{
+    dados.DefinirFiltroExtra(false);
+    DefinirModo(false);
+    dados.ReconstruirRotulos(true);
+}
+
+void TFme_Destinos::MostrarExtras()
+{
+    dados.DefinirFiltroExtra(true);
+    DefinirModo(true);
+    dados.ReconstruirRotulos(true);
+}
+
+void TFme_Destinos::DefinirModo(bool extra)
+{
+    ModoExtra = extra;
+    disparar(AoMudarModo);
+    (extra ? Btn_TextoExtra : Btn_TextoDestino)->setChecked(true);
+    Btn_HorarioSaida->setEnabled(extra);
+    Act_SalvarDestino->setText(extra ? u"Salvar Extra"_s : u"Salvar Destino"_s);
+    Btn_SalvarDestino->setText(Act_SalvarDestino->text());
+    Btn_RemoveDestino->setText(extra ? u"Remover Extra"_s : u"Remover Destino"_s);
+    modelo->DefinirTitulo(u"NRO_DESTINO"_s, extra ? u"Nº Extra"_s : u"Nº Destino"_s);
+}
+
+void TFme_Destinos::CancelarEdicao()
+{
+    const TEstadoTabela estado = dados.Cds_DestinosExtras.Estado();
+    if (estado == TEstadoTabela::Edicao || estado == TEstadoTabela::Insercao)
+        dados.Cds_DestinosExtras.Cancelar();
+}
+
+bool TFme_Destinos::SemDestinos() const
+{
+    return !dados.Cds_DestinosExtras.Ativa() || dados.Cds_DestinosExtras.Vazia();
+}
+
+bool TFme_Destinos::SemRotulos() const
+{
+    return !dados.Cds_Rotulos.Ativa() || dados.Cds_Rotulos.Vazia();
+}
+
+void TFme_Destinos::Desativar()
+{
+    AposSalvarDestino = nullptr;
+    AoRemoverDestino = nullptr;
+    for (QWidget *w : std::initializer_list<QWidget *>{Btn_SalvarDestino, Btn_RemoveDestino, Dbg_DestinosExtras,
+                                                       Btn_TextoExtra, Btn_TextoDestino})
+        w->setEnabled(false);
+    Act_SalvarDestino->setEnabled(false);
+    Act_RemoveDestino->setEnabled(false);
+    dados.FecharTabelas();
+}
+
+void TFme_Destinos::HabilitarControles()
+{
+    const bool salvar = bool(AoSalvarDestino);
+    const bool remover = bool(AoRemoverDestino);
+    Act_SalvarDestino->setEnabled(salvar);
+    Btn_SalvarDestino->setEnabled(salvar);
+    Btn_TextoExtra->setEnabled(salvar);
+    Btn_TextoDestino->setEnabled(salvar);
+    Act_RemoveDestino->setEnabled(remover);
+    Btn_RemoveDestino->setEnabled(remover);
+    Dbg_DestinosExtras->setEnabled(salvar && remover);
+}
+
+void TFme_Destinos::RemoverColunasRotulos()
+{
+    const int numero = LarguraColunaNumero();
+    modelo->DefinirColunas({u"NRO_DESTINO"_s});
+    DefinirLarguraColunaNumero(numero);
+}
+
+void TFme_Destinos::AdicionarColunaRotulo(int posicao, int largura)
+{
+    QStringList colunas = modelo->Colunas();
+    const int numero = LarguraColunaNumero();
+    QList<int> larguras;
+    for (int i = 1; i < colunas.size(); ++i)
+        larguras << Dbg_DestinosExtras->horizontalHeader()->sectionSize(i);
+    colunas << u"ROTULO%1"_s.arg(posicao);
+    larguras << largura;
+    modelo->DefinirColunas(colunas);
+    DefinirLarguraColunaNumero(numero);
+    for (int i = 0; i < larguras.size(); ++i)
+        Dbg_DestinosExtras->horizontalHeader()->resizeSection(i + 1, larguras.at(i));
+}
+
+int TFme_Destinos::LarguraColunaNumero() const
+{
+    return Dbg_DestinosExtras->horizontalHeader()->sectionSize(0);
+}
+
+void TFme_Destinos::DefinirLarguraColunaNumero(int largura)
+{
+    Dbg_DestinosExtras->horizontalHeader()->resizeSection(0, largura);
+}
+
+int TFme_Destinos::LarguraGrade() const
+{
+    return Dbg_DestinosExtras->width();
+}
+
+void TFme_Destinos::Act_SalvarDestinoExecute()
+{
+    disparar(AoSalvarDestino);
+    disparar(AposSalvarDestino);
+}
+
+void TFme_Destinos::Act_RemoveDestinoExecute()
+{
+    disparar(AoRemoverDestino);
+}
+
+void TFme_Destinos::Btn_TextoDestinoClick()
+{
+    MostrarDestinos();
+}
+
+void TFme_Destinos::Btn_TextoExtraClick()
+{
+    MostrarExtras();
+}
+
+void TFme_Destinos::Btn_HorarioSaidaClick()
+{
+    disparar(AoHorarioSaida);
+}
+
+// The button panel stays centred.
+void TFme_Destinos::resizeEvent(QResizeEvent *evento)
+{
+    QWidget::resizeEvent(evento);
+    Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "data/UDtmDestino.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTableView;
+class TModeloTabela;
+
+// The destination list at the bottom of the main window: one line per number
+// of the kind shown (destinations or extra messages), one label column per
+// fitted sign, each label drawn as coloured bracketed parts. It owns the
+// project's tables. It decides nothing about panels: its buttons, keys and
+// menu raise events whose handlers the main window installs.
+class TFme_Destinos : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFme_Destinos(QWidget *dono = nullptr);
+    ~TFme_Destinos() override;
+
+    TDtm_Destino &Dados() { return dados; }
+    bool ModoExtra = false; // the list shows extra messages
+
+    void AbrirTabelas(const QString &arquivo);
+    void ReabrirTabelas(const QString &arquivo);
+    void MostrarDestinos();
+    void MostrarExtras();
+    // Sets the kind shown on the buttons and captions and raises AoMudarModo (the tables are not touched).
+    void DefinirModo(bool extra);
+    void CancelarEdicao();
+    bool SemDestinos() const;
+    bool SemRotulos() const;
+    // Removes the save and remove handlers, disables the buttons and the grid, closes the tables.
+    void Desativar();
+    // Enables the buttons and the grid as far as handlers are installed.
+    void HabilitarControles();
+
+    // The label columns: every column but the number is removed, then one
+    // column per position is added ("ROTULO1".."ROTULO4").
+    void RemoverColunasRotulos();
+    void AdicionarColunaRotulo(int posicao, int largura);
+    int LarguraColunaNumero() const;
+    void DefinirLarguraColunaNumero(int largura);
+    int LarguraGrade() const;
+
+    // Events; an unset one does nothing.
+    std::function<void()> AoSalvarDestino;
+    std::function<void()> AposSalvarDestino;
+    std::function<void()> AoRemoverDestino;
+    std::function<void()> AoAbrirDestino;
+    std::function<void()> AoInserirDestinoAqui;
+    std::function<void()> AoInserirDestinoNoFinal;
+    std::function<void()> AoHorarioSaida;
+    std::function<void()> AoMudarModo;
+
+    // The operator's handlers.
+    void Act_SalvarDestinoExecute();
+    void Act_RemoveDestinoExecute();
+    void Btn_TextoDestinoClick();
+    void Btn_TextoExtraClick();
+    void Btn_HorarioSaidaClick();
+
+    QTableView *Dbg_DestinosExtras;
+    QWidget *Panel1;
+    QPushButton *Btn_SalvarDestino;
+    QPushButton *Btn_TextoDestino;
+    QPushButton *Btn_TextoExtra;
+    QPushButton *Btn_HorarioSaida;
+    QPushButton *Btn_RemoveDestino;
+    QAction *Act_SalvarDestino;
+    QAction *Act_RemoveDestino;
+    QMenu *PopupMenu1;
+    QAction *InserirNovoDestinoAqui1;
+    QAction *ExcluiresteDestino1;
+    QAction *AbrirnovoDestinonoFinal1;
+
+protected:
+    void resizeEvent(QResizeEvent *evento) override;
+
+private:
+    void criarBotoes(QWidget *barra);
+    void criarMenu();
+    void seguirCursor(int linha);
+
+    TDtm_Destino dados;
+    TModeloTabela *modelo;
+};

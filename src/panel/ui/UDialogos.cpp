@@ -1,0 +1,75 @@
+#include "panel/ui/UDialogos.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QStringList>
+#include <utility>
+
+namespace {
+TDialogos::TRespondedorArquivo &respondedorArquivo()
+{
+    static TDialogos::TRespondedorArquivo r;
+    return r;
+}
+
+TDialogos::TRespondedorJanela &respondedorJanela()
+{
+    static TDialogos::TRespondedorJanela r;
+    return r;
+}
+
+QString perguntar(const TPedidoArquivo &pedido)
+{
+    if (respondedorArquivo())
+        return respondedorArquivo()(pedido);
+    QFileDialog dialogo(QApplication::activeWindow(), pedido.Titulo, pedido.Proposto,
+                        TDialogos::FiltroQt(pedido.Filtro));
+    dialogo.setAcceptMode(pedido.Salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(pedido.Salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogo.setDefaultSuffix(pedido.Extensao);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    return dialogo.selectedFiles().constFirst();
+}
+}
+
+QString TDialogos::Abrir(const QString &titulo, const QString &filtro)
+{
+    return perguntar({false, titulo, filtro, {}, {}});
+}
+
+QString TDialogos::Salvar(const QString &titulo, const QString &filtro, const QString &proposto,
+                          const QString &extensao)
+{
+    return perguntar({true, titulo, filtro, proposto, extensao});
+}
+
+int TDialogos::Executar(QDialog &janela)
+{
+    if (respondedorJanela())
+        return respondedorJanela()(janela);
+    return janela.exec();
+}
+
+QString TDialogos::FiltroQt(const QString &filtro)
+{
+    const QStringList partes = filtro.split(u'|');
+    QStringList entradas;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+        const QString &descricao = partes.at(i);
+        const QString &padrao = partes.at(i + 1);
+        entradas << (descricao.contains(u'(') ? descricao : descricao + QStringLiteral(" (") + padrao + u')');
+    }
+    return entradas.join(QStringLiteral(";;"));
+}
+
+TDialogos::TRespondedorArquivo TDialogos::DefinirRespondedorArquivo(TRespondedorArquivo respondedor)
+{
+    return std::exchange(respondedorArquivo(), std::move(respondedor));
+}
+
+TDialogos::TRespondedorJanela TDialogos::DefinirRespondedorJanela(TRespondedorJanela respondedor)
+{
+    return std::exchange(respondedorJanela(), std::move(respondedor));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+
+// The program's file dialogs and modal windows, reached through one seam so
+// that tests answer them without a modal loop, as TMensagem does for boxes.
+
+// What a file dialog would ask.
+struct TPedidoArquivo {
+    bool Salvar = false;  // a save dialog (asks before replacing a file); otherwise an open dialog
+    QString Titulo;
+    QString Filtro;       // "Description|pattern|Description|pattern"
+    QString Proposto;     // the name offered, may be empty
+    QString Extensao;     // appended to a name typed without one ("ar1"), so the replace question sees it
+};
+
+class TDialogos {
+public:
+    // The chosen file, or an empty string when the operator cancelled.
+    static QString Abrir(const QString &titulo, const QString &filtro);
+    static QString Salvar(const QString &titulo, const QString &filtro, const QString &proposto = {},
+                          const QString &extensao = {});
+    // Shows a modal window and returns its result code.
+    static int Executar(QDialog &janela);
+
+    // "Description|pattern|..." as Qt's file dialogs take it ("Description (pattern);;...").
+    static QString FiltroQt(const QString &filtro);
+
+    using TRespondedorArquivo = std::function<QString(const TPedidoArquivo &pedido)>;
+    using TRespondedorJanela = std::function<int(QDialog &janela)>;
+    // Installs answerers (tests); empty ones restore the real dialogs. Each returns the one it replaces.
+    static TRespondedorArquivo DefinirRespondedorArquivo(TRespondedorArquivo respondedor);
+    static TRespondedorJanela DefinirRespondedorJanela(TRespondedorJanela respondedor);
+};
