@@ -66,6 +66,17 @@ void BM_Percurso(benchmark::State &estado)
 }
 BENCHMARK(BM_Percurso)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
+// The bytes alone, from a builder the walk filled once: what the whole transfer is compared with.
+void BM_SoBytes(benchmark::State &estado)
+{
+    TBancada b(int(estado.range(0)));
+    TGeracaoArquivo g;
+    TTransferencia(b.d, Equipados()).Preencher(g);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(g.GerarBytes().size());
+}
+BENCHMARK(BM_SoBytes)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
 // Writing the same bytes to a file, the part the walk adds to.
 void BM_GravarBytes(benchmark::State &estado)
 {

@@ -29,9 +29,16 @@ QString TTransferencia::MensagemSemDestinos()
     return u"ATENCION:\rArchivo não contien destinos informados.\rA grabacion do Archivo não sera executada."_s;
 }
 
-void TTransferencia::VerificarDestinos() const
+void TTransferencia::VerificarDestinos()
 {
-    if (!dados.TemLinhas())
+    bool temDestino = false;
+    if (dados.Cds_DestinosExtras.Ativa())
+        ComTipoRestaurado([&] {
+            for (dados.Primeiro(); dados.TemLinhaCorrente(true) && !temDestino; dados.Proximo())
+                for (const TSinalEquipado &sinal : std::as_const(sinais))
+                    temDestino = temDestino || LinhaDaPosicao(sinal.Painel);
+        });
+    if (!temDestino)
         throw TErro(MensagemSemDestinos());
 }
 
@@ -53,6 +60,10 @@ template <typename F> void TTransferencia::ComTipoRestaurado(F &&passos)
         dados.Cds_Rotulos.HabilitarControles();
         dados.Cds_DestinosExtras.HabilitarControles();
     });
+    // The walk reads the destination rows only: the label table is rebuilt
+    // once, for the kind shown at the end, not at every switch.
+    dados.AdiarRotulos();
+    const auto rotulos = qScopeGuard([this] { dados.RetomarRotulos(); });
     const bool extraMostrado = dados.FiltroExtra();
     const auto restaurar = [this, extraMostrado] {
         dados.PosicaoEnvio = 0;

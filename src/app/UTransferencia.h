@@ -34,9 +34,10 @@ public:
     // module's filter is switched and its label table rebuilt.
     std::function<void(bool extra)> AoMostrarTipo;
 
-    // Raises TErro with MensagemSemDestinos when the destination table is
-    // closed or shows no row of the kind shown.
-    void VerificarDestinos() const;
+    // Raises TErro with MensagemSemDestinos unless some fitted position has a
+    // stored destination row (pending new rows and extra messages do not
+    // count), whatever kind the tables show; the kind shown is kept.
+    void VerificarDestinos();
 
     // Reiniciar, DefinirTipoArquivo(2), then EnviaPosicao for each fitted position.
     void Preencher(TGeracaoArquivo &geracao);

@@ -57,6 +57,11 @@ public:
     void ReconstruirRotulos(bool forcar = false);
 
     void DefinirFiltroExtra(bool extra);
+    // While deferred (calls nest), label rebuilds are only noted; the last
+    // RetomarRotulos rebuilds once if any was asked for. For walks that switch
+    // the kind many times without reading the labels.
+    void AdiarRotulos() { ++adiamentosRotulos; }
+    void RetomarRotulos();
     // True: destinations by "EXTRA;PAINEL;NRO_DESTINO", labels by "EXTRA;NRO_DESTINO";
     // false: both in insertion order.
     void AtivarIndices(bool ativar);
@@ -122,6 +127,8 @@ private:
     void SubstituirLinhas(const std::vector<QVector<QVariant>> &linhas);
 
     bool filtroExtra = false;
+    int adiamentosRotulos = 0;
+    bool rotulosPendentes = false;
     int numeroExcluido = 0;
     TMarcador posicaoGuardada = MarcadorNulo;
 };

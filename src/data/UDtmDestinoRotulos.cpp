@@ -1,6 +1,8 @@
 // TDtm_Destino: the combined label of a destination row and the label table that shows it.
 #include "data/UDtmDestino.h"
 
+#include <utility>
+
 #include <QHash>
 #include <QScopeGuard>
 
@@ -55,10 +57,20 @@ void TDtm_Destino::Cds_DestinosExtrasAfterPost(TTabelaMemoria &tabela)
     Cds_Rotulos.Gravar();
 }
 
+void TDtm_Destino::RetomarRotulos()
+{
+    if (adiamentosRotulos > 0 && --adiamentosRotulos == 0 && std::exchange(rotulosPendentes, false))
+        ReconstruirRotulos(true);
+}
+
 void TDtm_Destino::ReconstruirRotulos(bool forcar)
 {
     if (!forcar && Cds_Rotulos.Ativa())
         return;
+    if (adiamentosRotulos > 0) {
+        rotulosPendentes = true;
+        return;
+    }
     Cds_Rotulos.Abrir();
     if (!TemLinhas()) {
         // An empty project still lists number 1 (EXTRA empty: shown with the destinations only).

@@ -286,12 +286,14 @@ private slots:
         QTest::addColumn<bool>("mostrarExtras");
         QTest::addColumn<bool>("recusa");
 
+        // Refused only when no fitted sign has a stored destination, whatever kind is shown.
         QTest::newRow("tabela fechada") << false << false << false << false << true;
         QTest::newRow("projeto vazio") << true << false << false << false << true;
-        QTest::newRow("extras mostrados, nenhum extra") << true << true << false << true << true;
+        QTest::newRow("extras mostrados, nenhum extra") << true << true << false << true << false;
         QTest::newRow("destinos mostrados, só extras") << true << false << true << false << true;
         QTest::newRow("destinos") << true << true << false << false << false;
-        QTest::newRow("extras") << true << false << true << true << false;
+        QTest::newRow("extras mostrados, só extras") << true << false << true << true << true;
+        QTest::newRow("só uma linha pendente") << true << false << false << false << true;
     }
     void semDestinos()
     {
@@ -306,11 +308,13 @@ private slots:
             d.AbrirTabelas({});
         if (comDestinos)
             gravar(d, false, {Linha(1, 1, Conteudo(8, 80))});
+        if (QByteArray(QTest::currentDataTag()) == "só uma linha pendente")
+            gravar(d, false, {Pendente(1, 1)});
         if (comExtras)
             gravar(d, true, {Linha(1, 1, Conteudo(8, 80))});
         MostrarTipo(d, mostrarExtras);
 
-        const TTransferencia t(d, {{1, 8, 80}});
+        TTransferencia t(d, {{1, 8, 80}});
         QString mensagem;
         try {
             t.VerificarDestinos();
@@ -320,6 +324,7 @@ private slots:
         QCOMPARE(mensagem, recusa ? u"ATENCION:\rArchivo não contien destinos informados.\r"
                                     u"A grabacion do Archivo não sera executada."_s
                                   : QString());
+        QCOMPARE(d.FiltroExtra(), abrir && mostrarExtras);
     }
 
     // Front and rear signs, destinations and extras, a clock: the file equals
