@@ -331,7 +331,8 @@ private slots:
         QTest::addColumn<QString>("defeito");
         QTest::newRow("acute") << QByteArrayList{"..##", ".##."} << '\'' << QString();
         QTest::newRow("acute, one row") << QByteArrayList{"##"} << '\'' << QStringLiteral("a single row");
-        QTest::newRow("grave") << QByteArrayList{"##..", ".##."} << '\'' << QStringLiteral("does not rise to the right");
+        QTest::newRow("grave") << QByteArrayList{"##..", ".##."} << '\''
+                               << QStringLiteral("does not rise to the right");
         QTest::newRow("acute, upright") << QByteArrayList{".#", "##"} << '\''
                                         << QStringLiteral("does not rise to the right");
         QTest::newRow("peak") << QByteArrayList{"..#..", "#...#"} << '^' << QString();
