@@ -3,7 +3,10 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "panel/UArquivoDisco.h"
@@ -19,7 +22,9 @@ constexpr int diametroLed = 5;
 constexpr int margem = 16;
 constexpr int vaoGlifos = 12;   // between glyphs of a row
 constexpr int vaoLinhas = 10;   // between rows of glyphs
+constexpr int vaoAmostras = 8;  // between sample lines
 constexpr int vaoFontes = 28;   // between fonts
+constexpr int pixelsDoRotulo = 13;
 constexpr int larguraMinima = 1280;
 
 const QColor fundo(0x10, 0x10, 0x10);
@@ -28,7 +33,10 @@ const QColor ledApagado(0x2C, 0x24, 0x1A);
 const QColor corTexto(0xB0, 0xB0, 0xB0);
 const QColor corTitulo(0xF0, 0xF0, 0xF0);
 
-const QString amostra = QStringLiteral("Terminal Centro 0123456789 Ação");
+const QStringList amostras = {
+    QStringLiteral("Terminal Centro 0123456789 Ação"),
+    QStringLiteral("SÃO JOÃO ESTAÇÃO PRAÇA Conceição Ônibus Rodoviária"),
+};
 
 struct TGlifoNaFolha {
     QString Caractere;
@@ -40,8 +48,46 @@ struct TFonteNaFolha {
     QString Titulo;
     int Altura; // rows
     std::vector<TGlifoNaFolha> Glifos;
-    TGradeLeds Amostra;
+    std::vector<TGradeLeds> Amostras;
+    QStringList Faltantes; // characters of the samples the font lacks, which the sign skips
 };
+
+QStringList faltantes(TTipoFonte fonte)
+{
+    QStringList lista;
+    for (const QString &texto : amostras)
+        for (const QChar ch : texto) {
+            const std::optional<unsigned char> codigo = TWindows1252::ParaByte(ch);
+            QByteArray glifo;
+            const bool temGlifo = codigo && TFontesLed::LerGlifo(fonte, *codigo, glifo);
+            if (ch != u' ' && !temGlifo && !lista.contains(QString(ch)))
+                lista << QString(ch);
+        }
+    return lista;
+}
+
+QFont fonteDoRotulo()
+{
+    QFont fonte;
+    fonte.setPixelSize(pixelsDoRotulo);
+    return fonte;
+}
+
+// Pixels above and below the baseline that every character of the sheet
+// needs: the accents of capitals rise above the font's ascent.
+const std::pair<int, int> &extensaoDosRotulos()
+{
+    static const std::pair<int, int> extensao = [] {
+        QString todos;
+        for (int codigo = 33; codigo <= 255; ++codigo)
+            todos += TWindows1252::ParaTexto(static_cast<unsigned char>(codigo));
+        const QFontMetrics m(fonteDoRotulo());
+        const QRect justo = m.tightBoundingRect(todos);
+        // One pixel more each way for antialiasing.
+        return std::pair(std::max(m.ascent(), -justo.top()) + 1, std::max(m.descent(), justo.bottom() + 1) + 1);
+    }();
+    return extensao;
+}
 
 std::vector<TFonteNaFolha> lerFontes()
 {
@@ -49,7 +95,9 @@ std::vector<TFonteNaFolha> lerFontes()
     for (int f = 1; f <= 12; ++f) {
         const auto fonte = static_cast<TTipoFonte>(f);
         const int altura = TFontesLed::AlturaDaFonte(fonte);
-        TFonteNaFolha atual{TFontesLed::SecaoDaFonte(fonte), altura, {}, GradeDoTexto(fonte, amostra)};
+        TFonteNaFolha atual{TFontesLed::SecaoDaFonte(fonte), altura, {}, {}, faltantes(fonte)};
+        for (const QString &texto : amostras)
+            atual.Amostras.push_back(GradeDoTexto(fonte, texto));
         for (int codigo = 1; codigo <= 255; ++codigo) {
             QByteArray glifo;
             if (!TFontesLed::LerGlifo(fonte, static_cast<unsigned char>(codigo), glifo))
@@ -81,11 +129,10 @@ int percorrer(const std::vector<TFonteNaFolha> &fontes, int largura, QPainter *p
     QFont fonteTitulo;
     fonteTitulo.setPixelSize(15);
     fonteTitulo.setBold(true);
-    QFont fonteRotulo;
-    fonteRotulo.setPixelSize(10);
+    const QFont fonteRotulo = fonteDoRotulo();
     const QFontMetrics mTitulo(fonteTitulo);
     const QFontMetrics mRotulo(fonteRotulo);
-    const int alturaRotulo = mRotulo.height();
+    const int alturaRotulo = AlturaDoRotulo();
 
     int y = margem;
     for (const TFonteNaFolha &fonte : fontes) {
@@ -107,24 +154,45 @@ int percorrer(const std::vector<TFonteNaFolha> &fontes, int largura, QPainter *p
                 y += alturaLinha + vaoLinhas;
             }
             if (p) {
-                p->setFont(fonteRotulo);
-                p->setPen(corTexto);
-                const QRect acima(x, y, caixa, alturaRotulo);
-                const QRect abaixo(x, y + alturaRotulo + 2 + alturaGrade + 2, caixa, alturaRotulo);
-                p->drawText(acima, Qt::AlignHCenter, g.Caractere);
-                p->drawText(abaixo, Qt::AlignHCenter, g.Codigo);
+                DesenharRotulo(*p, x, y, caixa, g.Caractere);
+                DesenharRotulo(*p, x, y + alturaRotulo + 2 + alturaGrade + 2, caixa, g.Codigo);
                 desenharGrade(*p, g.Grade, x + (caixa - larguraGrade) / 2, y + alturaRotulo + 2);
             }
             x += caixa + vaoGlifos;
         }
         if (!fonte.Glifos.empty())
             y += alturaLinha + vaoLinhas;
-        if (p)
-            desenharGrade(*p, fonte.Amostra, margem, y);
-        y += alturaGrade + vaoFontes;
+        for (const TGradeLeds &amostra : fonte.Amostras) {
+            if (p)
+                desenharGrade(*p, amostra, margem, y);
+            y += alturaGrade + vaoAmostras;
+        }
+        if (!fonte.Faltantes.isEmpty()) {
+            if (p)
+                DesenharRotulo(*p, margem, y, -1,
+                               QStringLiteral("Sem glifo nesta fonte, omitidos nas amostras: ")
+                                   + fonte.Faltantes.join(u' '));
+            y += alturaRotulo;
+        }
+        y += vaoFontes - vaoAmostras;
     }
     return y + margem;
 }
+}
+
+int AlturaDoRotulo()
+{
+    return extensaoDosRotulos().first + extensaoDosRotulos().second;
+}
+
+void DesenharRotulo(QPainter &p, int x, int y, int largura, const QString &texto)
+{
+    const QFont fonte = fonteDoRotulo();
+    const int avanco = QFontMetrics(fonte).horizontalAdvance(texto);
+    p.setFont(fonte);
+    p.setPen(corTexto);
+    // At the baseline, unclipped: the label's height already holds every mark.
+    p.drawText(largura < 0 ? x : x + (largura - avanco) / 2, y + extensaoDosRotulos().first, texto);
 }
 
 QImage DesenharFolhaGlifos()
@@ -132,7 +200,8 @@ QImage DesenharFolhaGlifos()
     const std::vector<TFonteNaFolha> fontes = lerFontes();
     int largura = larguraMinima;
     for (const TFonteNaFolha &f : fontes)
-        largura = std::max(largura, f.Amostra.Colunas() * passoLed + 2 * margem);
+        for (const TGradeLeds &amostra : f.Amostras)
+            largura = std::max(largura, amostra.Colunas() * passoLed + 2 * margem);
 
     QImage folha(largura, percorrer(fontes, largura, nullptr), QImage::Format_RGB32);
     folha.fill(fundo);

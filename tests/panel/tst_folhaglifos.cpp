@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +66,63 @@ private slots:
         const TGradeLeds grade = GradeDoTexto(TTipoFonte::tfVeltronix5x5, u"AçBΩA"_s);
         TFontesLed::DefinirArquivoDeFontes({});
         QCOMPARE(desenho(grade), (QStringList{u"#...#."_s, u"#...#."_s, u"#...#."_s, u"#...#."_s, u"#.###."_s}));
+    }
+
+    // A label keeps every mark inside its height, clear of its edges: the
+    // accents of capitals once fell outside the box and were clipped, "Á"
+    // showing as "A".
+    void rotuloInteiro_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("semMarca");
+        QTest::newRow("acute") << u"Á"_s << u"A"_s;
+        QTest::newRow("circumflex") << u"Ô"_s << u"O"_s;
+        QTest::newRow("tilde") << u"Ã"_s << u"A"_s;
+        QTest::newRow("acute on I") << u"Í"_s << u"I"_s;
+        QTest::newRow("cedilla") << u"Ç"_s << u"C"_s;
+        QTest::newRow("lowercase cedilla") << u"ç"_s << u"c"_s;
+        QTest::newRow("descender") << u"j"_s << u"i"_s;
+        QTest::newRow("code") << u"213"_s << u"21"_s;
+    }
+    void rotuloInteiro()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, semMarca);
+        const int altura = AlturaDoRotulo();
+        const int topo = 30;
+        auto pintar = [&](const QString &t) {
+            QImage imagem(120, altura + 2 * topo, QImage::Format_RGB32);
+            imagem.fill(Qt::black);
+            QPainter p(&imagem);
+            p.setRenderHint(QPainter::Antialiasing);
+            DesenharRotulo(p, 20, topo, 80, t);
+            return imagem;
+        };
+        const QImage imagem = pintar(texto);
+        int acesos = 0;
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                if (imagem.pixel(x, y) != qRgb(0, 0, 0)) {
+                    // The edge rows stay dark too: a mark cut off by the edge leaves ink on it.
+                    QVERIFY2(y > topo && y < topo + altura - 1, qPrintable(u"lit at row %1"_s.arg(y - topo)));
+                    ++acesos;
+                }
+        QVERIFY(acesos > 0);
+        QVERIFY(imagem != pintar(semMarca));
+    }
+
+    // Each font shows the accent sample; in 13x9, the widest font, that line
+    // sets the width of the sheet: 7-pixel LED pitch, 16-pixel margins.
+    void folhaComAmostraDeAcentos()
+    {
+        QTemporaryDir pasta;
+        TFontesLed::DefinirArquivoDeFontes(pasta.filePath(u"FONTES12.INI"_s));
+        TFontesLed::CriarFontesPadrao();
+        const QString amostra = u"SÃO JOÃO ESTAÇÃO PRAÇA Conceição Ônibus Rodoviária"_s;
+        const int colunas = GradeDoTexto(TTipoFonte::tfVeltronix13x9, amostra).Colunas();
+        const QImage folha = DesenharFolhaGlifos();
+        TFontesLed::DefinirArquivoDeFontes({});
+        QCOMPARE(folha.width(), colunas * 7 + 2 * 16);
     }
 
     void folhaGravada()

@@ -474,12 +474,14 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte5x5 = {
 .##..
 #..#.
 )"},
+    // y is v with a tail: drawn as a u with a tail it differed from g only in its
+    // top row.
     {121, R"(
-.....
-#..#.
-#..#.
-.###.
-###..
+......
+#...#.
+.#.#..
+..#...
+.#....
 )"},
     {122, R"(
 .....
@@ -488,13 +490,17 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte5x5 = {
 .#...
 ####.
 )"},
+    // Five rows leave no room for an accent over a full letter. Í is a three-row
+    // I under a two-row acute; í keeps the stem of i under the acute. ç is c on
+    // three rows, as g, p, q and y are, with a two-cell tail below: one cell read
+    // as a dot.
     // 'Í' (205)
     {205, R"(
-..#.
-###.
-.#..
-.#..
-###.
+...#.
+..#..
+###..
+.#...
+###..
 )"},
     // 'ç' (231)
     {231, R"(
@@ -502,12 +508,12 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte5x5 = {
 .###.
 #....
 .###.
-..#..
+.##..
 )"},
     // 'í' (237)
     {237, R"(
+..#.
 .#..
-....
 #...
 #...
 #...

@@ -546,13 +546,15 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
 .##..
 #..#.
 )"},
+    // y is v with a tail: drawn as a u with a tail it differed from g only in its
+    // top row.
     {121, R"(
-.....
-.....
-#..#.
-#..#.
-.###.
-###..
+......
+......
+#...#.
+.#.#..
+..#...
+.#....
 )"},
     {122, R"(
 .....
@@ -562,6 +564,9 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
 .#...
 ####.
 )"},
+    // Accents take the two rows above a four-row body; lowercase letters keep the
+    // rows of their plain letter. With no row below the baseline, Ç and ç are one
+    // row shorter and carry a two-cell tail.
     // 'Á' (193)
     {193, R"(
 ...#..
@@ -574,7 +579,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
     // 'Â' (194)
     {194, R"(
 ..#...
-.#.#..
+#...#.
 .###..
 #...#.
 #####.
@@ -596,7 +601,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
 #.....
 #.....
 .####.
-..#...
+.##...
 )"},
     // 'Í' (205)
     {205, R"(
@@ -614,23 +619,23 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
 .###.
 #....
 .###.
-..#..
+.##..
 )"},
     // 'ó' (243)
     {243, R"(
 ...#.
 ..#..
-.....
 .##..
+#..#.
 #..#.
 .##..
 )"},
     // 'ô' (244)
     {244, R"(
+.#...
+#.#..
 .##..
 #..#.
-.....
-.##..
 #..#.
 .##..
 )"},
@@ -638,8 +643,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x5 = {
     {245, R"(
 .#.#.
 #.#..
-.....
 .##..
+#..#.
 #..#.
 .##..
 )"},

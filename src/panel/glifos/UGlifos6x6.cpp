@@ -362,11 +362,13 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x6 = {
 .##....
 ######.
 )"},
+    // a has two storeys: as a bowl with a stem it differed from o by one cell in
+    // two rows.
     {97, R"(
 ......
 ......
+####..
 .####.
-##.##.
 ##.##.
 .####.
 )"},
@@ -570,6 +572,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x6 = {
 .##...
 #####.
 )"},
+    // Accents take the two rows above a four-row body. The circumflex is wider
+    // than the letter's top, so that it does not close into a ring over it.
     // 'Á' (193)
     {193, R"(
 ...##..
@@ -582,7 +586,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x6 = {
     // 'Â' (194)
     {194, R"(
 ..##...
-.#..#..
+##..##.
 .####..
 ##..##.
 ######.
@@ -627,7 +631,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte6x6 = {
     // 'Ô' (212)
     {212, R"(
 ..##...
-.#..#..
+##..##.
 .####..
 ##..##.
 ##..##.

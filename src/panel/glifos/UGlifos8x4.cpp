@@ -712,6 +712,10 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
 ####.
 .....
 )"},
+    // Accents take the two rows above the body and touch it: one row holds
+    // neither a peak nor a wave, and a gap row would leave a capital four rows
+    // tall. Capitals are five rows under the accent; lowercase letters keep the
+    // rows of their plain letter. The cedilla has only the row below the baseline.
     // 'Á' (193)
     {193, R"(
 ..#..
@@ -826,20 +830,20 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
     {225, R"(
 ..#..
 .#...
-.....
+.##..
+...#.
 .###.
-#..#.
 #..#.
 .###.
 .....
 )"},
     // 'â' (226)
     {226, R"(
+.#...
+#.#..
 .##..
-#..#.
-.....
+...#.
 .###.
-#..#.
 #..#.
 .###.
 .....
@@ -848,9 +852,9 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
     {227, R"(
 .#.#.
 #.#..
-.....
+.##..
+...#.
 .###.
-#..#.
 #..#.
 .###.
 .....
@@ -870,8 +874,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
     {233, R"(
 ..#..
 .#...
-.....
 .##..
+#..#.
 ####.
 #....
 .###.
@@ -879,10 +883,10 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
 )"},
     // 'ê' (234)
     {234, R"(
+.#...
+#.#..
 .##..
 #..#.
-.....
-.##..
 ####.
 #....
 .###.
@@ -890,21 +894,21 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
 )"},
     // 'í' (237)
     {237, R"(
-.#.
-#..
-...
-#..
-#..
-#..
-#..
-...
+..#.
+.#..
+#...
+#...
+#...
+#...
+#...
+....
 )"},
     // 'ó' (243)
     {243, R"(
 ..#..
 .#...
-.....
 .##..
+#..#.
 #..#.
 #..#.
 .##..
@@ -912,10 +916,10 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
 )"},
     // 'ô' (244)
     {244, R"(
+.#...
+#.#..
 .##..
 #..#.
-.....
-.##..
 #..#.
 #..#.
 .##..
@@ -925,8 +929,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x4 = {
     {245, R"(
 .#.#.
 #.#..
-.....
 .##..
+#..#.
 #..#.
 #..#.
 .##..

@@ -712,10 +712,14 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 #####.
 ......
 )"},
+    // Accents take the two rows above the body and touch it: one row holds
+    // neither a peak nor a wave, and a gap row would leave a capital four rows
+    // tall. Capitals are five rows under the accent; lowercase letters keep the
+    // rows of their plain letter. The cedilla has only the row below the baseline.
     // 'Á' (193)
     {193, R"(
-..##..
-......
+...#..
+..#...
 .###..
 #...#.
 #####.
@@ -725,8 +729,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Â' (194)
     {194, R"(
-.#.#..
-......
+..#...
+#...#.
 .###..
 #...#.
 #####.
@@ -736,8 +740,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Ã' (195)
     {195, R"(
-#####.
-......
+.##.#.
+#..#..
 .###..
 #...#.
 #####.
@@ -758,8 +762,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'É' (201)
     {201, R"(
-..##..
-......
+...#..
+..#...
 #####.
 #.....
 ####..
@@ -769,8 +773,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Ê' (202)
     {202, R"(
-.#.#..
-......
+..#...
+#...#.
 #####.
 #.....
 ####..
@@ -780,8 +784,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Í' (205)
     {205, R"(
-.##.
-....
+..#.
+.#..
 ###.
 .#..
 .#..
@@ -791,8 +795,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Ó' (211)
     {211, R"(
-..##..
-......
+...#..
+..#...
 .###..
 #...#.
 #...#.
@@ -802,8 +806,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Ô' (212)
     {212, R"(
-.#.#..
-......
+..#...
+#...#.
 .###..
 #...#.
 #...#.
@@ -813,8 +817,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'Õ' (213)
     {213, R"(
-#####.
-......
+.##.#.
+#..#..
 .###..
 #...#.
 #...#.
@@ -824,8 +828,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'á' (225)
     {225, R"(
-..##..
-......
+...#..
+..#...
 .###..
 ....#.
 .####.
@@ -835,8 +839,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'â' (226)
     {226, R"(
-.#.#..
-......
+..#...
+#...#.
 .###..
 ....#.
 .####.
@@ -857,8 +861,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'é' (233)
     {233, R"(
-..##..
-......
+...#..
+..#...
 .###..
 #...#.
 #####.
@@ -868,8 +872,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'ê' (234)
     {234, R"(
-.#.#..
-......
+..#...
+#...#.
 .###..
 #...#.
 #####.
@@ -879,19 +883,19 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'í' (237)
     {237, R"(
-.##.
-....
-##..
-.#..
-.#..
-.#..
-###.
-....
+...#.
+..#..
+##...
+.#...
+.#...
+.#...
+###..
+.....
 )"},
     // 'ó' (243)
     {243, R"(
-..##..
-......
+...#..
+..#...
 .###..
 #...#.
 #...#.
@@ -901,8 +905,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x5 = {
 )"},
     // 'ô' (244)
     {244, R"(
-.#.#..
-......
+..#...
+#...#.
 .###..
 #...#.
 #...#.

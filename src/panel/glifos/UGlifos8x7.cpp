@@ -712,10 +712,14 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 #######.
 ........
 )"},
+    // Accents take the two rows above the body and touch it: one row holds
+    // neither a peak nor a wave, and a gap row would leave a capital four rows
+    // tall. Capitals are five rows under the accent; lowercase letters keep the
+    // rows of their plain letter. The cedilla has only the row below the baseline.
     // 'Á' (193)
     {193, R"(
 ....##..
-........
+...##...
 .#####..
 ##...##.
 #######.
@@ -725,8 +729,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'Â' (194)
     {194, R"(
+...#....
 .##.##..
-........
 .#####..
 ##...##.
 #######.
@@ -736,8 +740,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'Ã' (195)
     {195, R"(
-#######.
-........
+.##..##.
+#..##...
 .#####..
 ##...##.
 #######.
@@ -759,7 +763,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
     // 'É' (201)
     {201, R"(
 ....##..
-........
+...##...
 #######.
 ##......
 ######..
@@ -769,8 +773,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'Ê' (202)
     {202, R"(
+...#....
 .##.##..
-........
 #######.
 ##......
 ######..
@@ -781,7 +785,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
     // 'Í' (205)
     {205, R"(
 ...##..
-.......
+..##...
 ######.
 ..##...
 ..##...
@@ -792,7 +796,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
     // 'Ó' (211)
     {211, R"(
 ....##..
-........
+...##...
 .#####..
 ##...##.
 ##...##.
@@ -802,8 +806,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'Ô' (212)
     {212, R"(
+...#....
 .##.##..
-........
 .#####..
 ##...##.
 ##...##.
@@ -813,8 +817,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'Õ' (213)
     {213, R"(
-#######.
-........
+.##..##.
+#..##...
 .#####..
 ##...##.
 ##...##.
@@ -825,7 +829,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
     // 'á' (225)
     {225, R"(
 ....##..
-........
+...##...
 .#####..
 .....##.
 .######.
@@ -835,8 +839,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'â' (226)
     {226, R"(
+...#....
 .##.##..
-........
 .#####..
 .....##.
 .######.
@@ -846,8 +850,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'ã' (227)
     {227, R"(
-#######.
-........
+.##..##.
+#..##...
 .#####..
 .....##.
 .######.
@@ -869,7 +873,7 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
     // 'é' (233)
     {233, R"(
 ....##..
-........
+...##...
 .#####..
 ##...##.
 #######.
@@ -879,8 +883,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'ê' (234)
     {234, R"(
+...#....
 .##.##..
-........
 .#####..
 ##...##.
 #######.
@@ -890,19 +894,19 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'í' (237)
     {237, R"(
-.##.
-....
-##..
-##..
-##..
-##..
-##..
-....
+...##.
+..##..
+##....
+##....
+##....
+##....
+##....
+......
 )"},
     // 'ó' (243)
     {243, R"(
 ....##..
-........
+...##...
 .#####..
 ##...##.
 ##...##.
@@ -912,8 +916,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'ô' (244)
     {244, R"(
+...#....
 .##.##..
-........
 .#####..
 ##...##.
 ##...##.
@@ -923,8 +927,8 @@ const std::vector<TDesenhoGlifo> Glifos::Fonte8x7 = {
 )"},
     // 'õ' (245)
     {245, R"(
-#######.
-........
+.##..##.
+#..##...
 .#####..
 ##...##.
 ##...##.
