@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "panel/ui/UDialogos.h"
@@ -58,6 +59,7 @@ TFrm_AdicionarPainel::TFrm_AdicionarPainel(QWidget *dono)
     vermelho.setColor(QPalette::ButtonText, Qt::red);
     Btn_Cancelar->setPalette(vermelho);
     coluna->addLayout(botoes);
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 int EscolherOpcaoSelecao(QWidget *dono)

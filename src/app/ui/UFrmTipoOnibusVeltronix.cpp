@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/UVersao.h"
@@ -59,7 +60,7 @@ TFrm_TipoOnibusVeltronix::TFrm_TipoOnibusVeltronix(QWidget *dono)
     linhaTopo->addStretch();
     coluna->addWidget(topo);
 
-    QWidget *cabecalho = faixa(this, Qt::white, 36);
+    QWidget *cabecalho = faixa(this, Qt::white, 40);
     auto *linhaCabecalho = new QHBoxLayout(cabecalho);
     auto *titulo = new QLabel(u"Configure os letreiros de itinerário do ônibus"_s, cabecalho);
     titulo->setObjectName(u"Lbl_Titulo"_s);
@@ -104,6 +105,7 @@ TFrm_TipoOnibusVeltronix::TFrm_TipoOnibusVeltronix(QWidget *dono)
     linhaBase->addWidget(Btn_OK);
     coluna->addWidget(base);
 
+    move(screen()->availableGeometry().center() - rect().center());
     connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
     connect(Btn_AbrirArquivo, &QPushButton::clicked, this, [this] { Btn_AbrirArquivoClick(); });
 }

@@ -12,6 +12,8 @@
 
 #include "data/UModeloTabela.h"
 #include "data/ui/URotuloDelegado.h"
+#include "panel/UErro.h"
+#include "panel/ui/UMensagem.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,8 +38,10 @@ void destacar(QPushButton *b, const QColor &cor)
     QFont negrito = b->font();
     negrito.setBold(true);
     b->setFont(negrito);
+    // Coloured while enabled; a disabled button looks disabled.
     QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, cor);
+    p.setColor(QPalette::Active, QPalette::ButtonText, cor);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, cor);
     b->setPalette(p);
 }
 
@@ -60,10 +64,18 @@ QIcon icone(int tipo)
     return QIcon(imagem);
 }
 
-void disparar(const std::function<void()> &evento)
+// Raises an event; a failure is shown in the error box. False when it failed.
+bool disparar(const std::function<void()> &evento)
 {
-    if (evento)
+    if (!evento)
+        return true;
+    try {
         evento();
+    } catch (const TErro &erro) {
+        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
+        return false;
+    }
+    return true;
 }
 }
 
@@ -85,7 +97,8 @@ TFme_Destinos::TFme_Destinos(QWidget *dono)
     Dbg_DestinosExtras = new QTableView(this);
     Dbg_DestinosExtras->setObjectName(u"Dbg_DestinosExtras"_s);
     Dbg_DestinosExtras->setModel(modelo);
-    Dbg_DestinosExtras->setItemDelegate(new TRotuloDelegado(Dbg_DestinosExtras));
+    Dbg_DestinosExtras->setItemDelegate(new TRotuloDelegado(
+        [this](int coluna) { return modelo->Colunas().value(coluna).startsWith(u"ROTULO"_s); }, Dbg_DestinosExtras));
     Dbg_DestinosExtras->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Dbg_DestinosExtras->setSelectionBehavior(QAbstractItemView::SelectRows);
     Dbg_DestinosExtras->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -233,6 +246,8 @@ void TFme_Destinos::DefinirModo(bool extra)
     Btn_SalvarDestino->setText(Act_SalvarDestino->text());
     Btn_RemoveDestino->setText(extra ? u"Remover Extra"_s : u"Remover Destino"_s);
     modelo->DefinirTitulo(u"NRO_DESTINO"_s, extra ? u"Nº Extra"_s : u"Nº Destino"_s);
+    Panel1->adjustSize();
+    Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
 }
 
 void TFme_Destinos::CancelarEdicao()
@@ -314,10 +329,10 @@ int TFme_Destinos::LarguraGrade() const
     return Dbg_DestinosExtras->width();
 }
 
-void TFme_Destinos::Act_SalvarDestinoExecute()
+// The panels are cleared only after the destination was stored.
+bool TFme_Destinos::Act_SalvarDestinoExecute()
 {
-    disparar(AoSalvarDestino);
-    disparar(AposSalvarDestino);
+    return disparar(AoSalvarDestino) && disparar(AposSalvarDestino);
 }
 
 void TFme_Destinos::Act_RemoveDestinoExecute()

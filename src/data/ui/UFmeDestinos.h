@@ -58,8 +58,9 @@ public:
     std::function<void()> AoHorarioSaida;
     std::function<void()> AoMudarModo;
 
-    // The operator's handlers.
-    void Act_SalvarDestinoExecute();
+    // The operator's handlers. An event that fails shows its error in the
+    // error box; the save returns false then, and the panels are not cleared.
+    bool Act_SalvarDestinoExecute();
     void Act_RemoveDestinoExecute();
     void Btn_TextoDestinoClick();
     void Btn_TextoExtraClick();

@@ -15,6 +15,11 @@ QColor cor(TCor c)
 }
 }
 
+TRotuloDelegado::TRotuloDelegado(std::function<bool(int coluna)> ehRotulo, QObject *dono)
+    : QStyledItemDelegate(dono), ehRotulo(std::move(ehRotulo))
+{
+}
+
 void TRotuloDelegado::DesenharRotulo(QPainter &pintor, const QRect &retangulo, const QString &texto)
 {
     const QFontMetrics medidas = pintor.fontMetrics();
@@ -32,7 +37,7 @@ void TRotuloDelegado::DesenharRotulo(QPainter &pintor, const QRect &retangulo, c
 void TRotuloDelegado::paint(QPainter *pintor, const QStyleOptionViewItem &opcao, const QModelIndex &indice) const
 {
     const QString texto = indice.data().toString();
-    if (texto.isEmpty()) {
+    if (texto.isEmpty() || !ehRotulo || !ehRotulo(indice.column())) {
         QStyledItemDelegate::paint(pintor, opcao, indice);
         return;
     }

@@ -122,6 +122,9 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
     CriarPaineis(frontal, lateral, traseiro, auxiliar);
     if (dono && dono->layout())
         dono->layout()->addWidget(this);
+    // Made inside a window already on screen, the frame shows at once (not at the next event).
+    if (dono && dono->isVisible())
+        show();
 }
 
 TFme_Painel::~TFme_Painel()
@@ -217,7 +220,8 @@ void TFme_Painel::escolherCores()
     QPalette area = areaPaineis->palette();
     area.setColor(QPalette::Window, classico ? QColor(221, 218, 185) : QColor(166, 202, 240));
     areaPaineis->setPalette(area);
-    ScrollBox1->setPalette(area);
+    ScrollBox1->viewport()->setPalette(area);
+    ScrollBox1->viewport()->setAutoFillBackground(true);
 }
 
 void TFme_Painel::CriarPaineis(bool frontal, bool lateral, bool traseiro, bool auxiliar)

@@ -1,0 +1,420 @@
+// TFrm_PrincipalVeltronix: the project commands (new, open, save, save as,
+// close, back to selection, adding a sign, the pen drive transfer) and the
+// destination list's events.
+#include "app/ui/UFrmPrincipalVeltronix.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+
+#include "app/UNomeArquivo.h"
+#include "app/UTransferencia.h"
+#include "app/ui/UDialogosProjeto.h"
+#include "app/ui/UFrmAdicionarPainel.h"
+#include "app/ui/UFrmTipoOnibusVeltronix.h"
+#include "data/ui/UFmeDestinos.h"
+#include "editor/ui/UFmePainel.h"
+#include "editor/ui/UFmeRolagem.h"
+#include "output/UGeracaoArquivo.h"
+#include "panel/UErro.h"
+#include "panel/ui/UDialogos.h"
+#include "panel/ui/UFlexLed.h"
+#include "panel/ui/UMensagem.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Runs passos; limpeza runs after them whether they end normally or by an error.
+template <typename F, typename G> void comLimpeza(F &&passos, G &&limpeza)
+{
+    try {
+        passos();
+    } catch (...) {
+        limpeza();
+        throw;
+    }
+    limpeza();
+}
+
+int pergunta(const QString &texto)
+{
+    return TMensagem::Pergunta(texto, TTipoMensagem::mtConfirmation, TMensagem::mrYes, TMensagem::mbYesNoCancel);
+}
+}
+
+void TFrm_PrincipalVeltronix::focarEditor()
+{
+    if (TFme_Painel *e = Editor()) {
+        e->FocarPainelAtivo();
+        e->AtualizarFerramentas();
+        e->OrganizarPaineis();
+    }
+}
+
+void TFrm_PrincipalVeltronix::instalarEventosDaLista()
+{
+    TSincronizacao &s = Sincronizacao;
+    TFme_Destinos &l = *Fme_Destinos;
+    l.AposSalvarDestino = [&s] { s.LimpaPaineis(); };
+    l.AoSalvarDestino = [&s] { s.SalvaDestino(); };
+    l.AoInserirDestinoAqui = [&s] { s.InsereDestinoAqui(); };
+    l.AoInserirDestinoNoFinal = [&s] { s.NovoDestinoNoFinal(); };
+    l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
+    l.AoRemoverDestino = [&s] { s.ExcluiDestino(); };
+    l.AoHorarioSaida = [&s] { s.InsereHorario(); };
+    l.AoAbrirDestino = [this] {
+        if (ConfirmarDestinoEditado())
+            Sincronizacao.CarregaDestino();
+    };
+    // The kind buttons and the remove button are the main window's: the simulator stops first.
+    static const char *const marca = "dorvik_botoes_ligados";
+    if (!l.property(marca).toBool()) {
+        l.setProperty(marca, true);
+        for (QPushButton *b : {l.Btn_TextoDestino, l.Btn_TextoExtra, l.Btn_HorarioSaida, l.Btn_RemoveDestino})
+            disconnect(b, &QPushButton::clicked, nullptr, nullptr);
+        connect(l.Btn_TextoDestino, &QPushButton::clicked, this, [this] { executar([this] { MostrarTipo(false); }); });
+        connect(l.Btn_TextoExtra, &QPushButton::clicked, this, [this] { executar([this] { MostrarTipo(true); }); });
+        connect(l.Btn_HorarioSaida, &QPushButton::clicked, this, [this] {
+            ParaSimulador();
+            Fme_Destinos->Btn_HorarioSaidaClick();
+        });
+        connect(l.Btn_RemoveDestino, &QPushButton::clicked, this, [this] {
+            ParaSimulador();
+            Fme_Destinos->Act_RemoveDestino->trigger();
+        });
+    }
+}
+
+bool TFrm_PrincipalVeltronix::ConfirmarDestinoEditado()
+{
+    if (!projeto || !Sincronizacao.PaineisAlterados())
+        return true;
+    switch (pergunta(u"Salvar o destino editado?"_s)) {
+    case TMensagem::mrYes:
+        return Sincronizacao.SalvarEditado();
+    case TMensagem::mrNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFrm_PrincipalVeltronix::MostrarTipo(bool extra)
+{
+    const bool marcado = extra ? Fme_Destinos->ModoExtra : !Fme_Destinos->ModoExtra;
+    ParaSimulador();
+    if (!ConfirmarDestinoEditado()) {
+        // The button the click pushed goes back up.
+        (Fme_Destinos->ModoExtra ? Fme_Destinos->Btn_TextoExtra : Fme_Destinos->Btn_TextoDestino)->setChecked(true);
+        return;
+    }
+    Q_UNUSED(marcado)
+    if (TFme_Painel *e = Editor()) {
+        if (e->Fme_Rolagem->Btn_Rolar->isChecked())
+            e->Fme_Rolagem->Btn_NaoRolarClick();
+        e->ReiniciarEditor(true);
+        Sincronizacao.LimpaPaineis();
+        e->FocarPainelAtivo();
+        e->AtualizarFerramentas();
+    }
+    if (extra)
+        Fme_Destinos->Btn_TextoExtraClick();
+    else
+        Fme_Destinos->Btn_TextoDestinoClick();
+    Sincronizacao.MarcarPaineisComoGravados();
+}
+
+void TFrm_PrincipalVeltronix::NovoProjeto()
+{
+    MostrarProgresso(u"Novo Archivo...aguarde."_s);
+    const auto esconder = qScopeGuard([this] { EsconderProgresso(); });
+    const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
+    bool parou = false;
+    FecharProjeto(parou);
+    if (parou)
+        return;
+    projeto.reset();
+    comLimpeza(
+        [&] {
+            projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
+                                                 Modelos.TemTraseiro, Modelos.TemAuxiliar);
+            projeto->AoAlterarSimulador = [this](bool ligado) {
+                Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
+                Lbl_Salvando->setEnabled(ligado);
+                Lbl_Salvando->setVisible(ligado);
+                Lbl_Salvando->repaint();
+            };
+            DimensionaPaineis(largura);
+            Fme_Destinos->ReabrirTabelas({});
+        },
+        [&] {
+            if (TFme_Painel *e = Editor())
+                e->AtualizarAoAtivar = true;
+            AtualizaComandos();
+            focarEditor();
+            Fme_Destinos->MostrarDestinos();
+            Sincronizacao.MarcarPaineisComoGravados();
+        });
+}
+
+void TFrm_PrincipalVeltronix::AbrirProjeto()
+{
+    bool parou = false;
+    FecharProjeto(parou);
+    if (parou)
+        return;
+    MostrarProgresso(u"Abrindo Arquivo...aguarde."_s);
+    Lbl_Salvando->repaint();
+    const auto esconder = qScopeGuard([this] { EsconderProgresso(); });
+    comLimpeza(
+        [&] {
+            TDtm_Destino &dados = Fme_Destinos->Dados();
+            dados.FecharTabelas();
+            if (!QFileInfo(ArquivoEscolhido).isFile())
+                throw TErro(u"ATENÇÃO:\rArquivo não encontrado: %1"_s.arg(ArquivoEscolhido));
+            Fme_Destinos->ReabrirTabelas(ArquivoEscolhido);
+            TTabelaMemoria &t = dados.Cds_DestinosExtras;
+            if (dados.TemLinhas())
+                TipoOnibusLido = t.ComoInteiro(u"TIPOONIBUS"_s);
+            static const int tipos[] = {0, 1, 3, 6, 5, 2, 4};
+            if (TipoOnibusLido >= 1 && TipoOnibusLido <= 6)
+                Modelos.TipoOnibus = quint8(tipos[TipoOnibusLido]);
+            QList<TSinalEquipado> tamanhos;
+            for (int p = 1; p <= 4; ++p)
+                tamanhos.append(TipoOnibusLido == 1 ? QList<TSinalEquipado>{{1, 13, 128}, {2, 8, 80}, {3, 13, 32},
+                                                                            {4, 8, 80}}[p - 1]
+                                                    : TSinalEquipado{p, 8, 80});
+            bool *presentes[] = {&Modelos.TemFrontal, &Modelos.TemLateral, &Modelos.TemTraseiro, &Modelos.TemAuxiliar};
+            for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo()) {
+                const int p = t.ComoInteiro(u"PAINEL"_s);
+                if (p < 1 || p > 4)
+                    continue;
+                *presentes[p - 1] = true;
+                if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas > 0)
+                    tamanhos[p - 1].Linhas = linhas;
+                if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas > 0)
+                    tamanhos[p - 1].Colunas = colunas;
+            }
+            Fme_Destinos->MostrarDestinos();
+            projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
+                                                 Modelos.TemTraseiro, Modelos.TemAuxiliar);
+            projeto->AoAlterarSimulador = [this](bool ligado) {
+                Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
+                Lbl_Salvando->setEnabled(ligado);
+                Lbl_Salvando->setVisible(ligado);
+                Lbl_Salvando->repaint();
+            };
+            const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
+            const bool fonteGrande = Modelos.TipoOnibus == 1 || Modelos.TipoOnibus == 2 || Modelos.TipoOnibus == 5;
+            const TTipoFonte fontes[] = {fonteGrande ? TTipoFonte::tfVeltronix13x7 : TTipoFonte::tfVeltronix8x7,
+                                         TTipoFonte::tfVeltronix8x7, TTipoFonte::tfVeltronix13x7,
+                                         TTipoFonte::tfVeltronix8x7};
+            for (int p : Modelos.Posicoes()) {
+                TFlexLed *painel = projeto->Fme_Painel->FlexLed(p);
+                painel->DefinirNroLinhas(tamanhos[p - 1].Linhas);
+                painel->DefinirNroColunas(tamanhos[p - 1].Colunas);
+                painel->DefinirFonteUtilizada(fontes[p - 1]);
+                Fme_Destinos->AdicionarColunaRotulo(p, p == 1 ? largura + 200 : largura);
+            }
+            Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
+            projeto->NomeArquivo = ArquivoEscolhido;
+        },
+        [&] {
+            if (TFme_Painel *e = Editor())
+                e->AtualizarAoAtivar = true;
+            AtualizaComandos();
+            focarEditor();
+            Fme_Destinos->MostrarDestinos();
+            Sincronizacao.MarcarPaineisComoGravados();
+        });
+}
+
+void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
+{
+    parou = true;
+    ParaSimulador();
+    if (!projeto)
+        return;
+    if (!projeto->Alterado) {
+        TMensagem::Informacao(u"O Arquivo sem alterações, não é necessário salvar."_s);
+        return;
+    }
+    MostrarProgresso(u"Salvando no HD...aguarde."_s);
+    comLimpeza(
+        [&] {
+            if (projeto->NomeArquivo.trimmed().isEmpty()) {
+                QString nome;
+                const bool cancelado = DialogoSalvarProjeto(nome, false);
+                projeto->NomeArquivo = nome;
+                if (cancelado)
+                    return;
+            }
+            // A failed save raises its error and keeps the project marked as changed.
+            const bool salvou = Fme_Destinos->Dados().SalvarArquivo(projeto->NomeArquivo);
+            projeto->Alterado = !salvou;
+            if (salvou) {
+                parou = false;
+                Fme_Destinos->DefinirModo(Fme_Destinos->ModoExtra);
+                TMensagem::Informacao(u"O Archivo foi salvo com sucesso!"_s);
+            }
+        },
+        [&] {
+            AtualizaComandos();
+            focarEditor();
+            EsconderProgresso();
+        });
+}
+
+void TFrm_PrincipalVeltronix::SalvarComoProjeto()
+{
+    if (!projeto)
+        return;
+    comLimpeza(
+        [&] {
+            QString nome;
+            const bool cancelado = DialogoSalvarProjeto(nome, true);
+            projeto->NomeArquivo = nome;
+            if (!cancelado)
+                Fme_Destinos->Dados().SalvarArquivo(nome);
+        },
+        [&] {
+            AtualizaComandos();
+            focarEditor();
+        });
+}
+
+void TFrm_PrincipalVeltronix::FecharProjeto(bool &parou)
+{
+    parou = false;
+    if (!projeto)
+        return;
+    const auto atualizar = qScopeGuard([this] { AtualizaComandos(); });
+    if (!ConfirmarDestinoEditado()) {
+        parou = true;
+        return;
+    }
+    if (projeto->Alterado) {
+        const int resposta = pergunta(u"Atenção:\rDeseja Salvar o Arquivo Aberto?"_s);
+        if (resposta == TMensagem::mrCancel) {
+            parou = true;
+            return;
+        }
+        if (resposta == TMensagem::mrYes) {
+            SalvarProjeto(parou);
+            if (parou)
+                return;
+        }
+    }
+    projeto.reset();
+}
+
+void TFrm_PrincipalVeltronix::VoltarASelecao()
+{
+    const auto fim = qScopeGuard([this] {
+        AtualizaComandos();
+        focarEditor();
+    });
+    if (projeto) {
+        if (!ConfirmarDestinoEditado())
+            return;
+        if (projeto->Alterado) {
+            const int resposta = pergunta(u"Atencion:\rDeseja Salvar o Archivo Abierto?"_s);
+            if (resposta == TMensagem::mrCancel)
+                return;
+            if (resposta == TMensagem::mrYes) {
+                bool parou = false;
+                SalvarProjeto(parou);
+                if (parou)
+                    return;
+            }
+        }
+        switch (EscolherOpcaoSelecao(this)) {
+        case TFrm_AdicionarPainel::FecharArquivo:
+            Modelos.ModeloFrontal = Modelos.ModeloLateral = Modelos.ModeloTraseiro = Modelos.ModeloAuxiliar = 0;
+            break;
+        case TFrm_AdicionarPainel::AdicionarPainel:
+            AdicionaPainel();
+            return;
+        default:
+            return;
+        }
+        Fme_Destinos->Dados().FecharTabelas();
+        projeto.reset();
+        AtualizaComandos();
+    }
+    switch (SelecionaModelos()) {
+    case TFrm_TipoOnibusVeltronix::ResultadoOk:
+        NovoProjeto();
+        break;
+    case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
+        AbrirProjeto();
+        break;
+    default:
+        Terminar();
+    }
+}
+
+void TFrm_PrincipalVeltronix::AdicionaPainel()
+{
+    MostrarProgresso(u"Adicionando Painel ao Archivo...aguarde."_s);
+    Lbl_Salvando->repaint();
+    const auto esconder = qScopeGuard([this] { EsconderProgresso(); });
+    if (SelecionaModelos() != TFrm_TipoOnibusVeltronix::ResultadoOk)
+        return;
+    TFme_Painel *e = Editor();
+    const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
+    e->CriarPaineis(Modelos.TemFrontal, Modelos.TemLateral, Modelos.TemTraseiro, Modelos.TemAuxiliar);
+    DimensionaPaineis(largura);
+    e->AtualizarAoAtivar = true;
+    AtualizaComandos();
+    focarEditor();
+    Sincronizacao.MarcarPaineisComoGravados();
+}
+
+void TFrm_PrincipalVeltronix::TransferirProjeto()
+{
+    TFme_Painel *e = Editor();
+    QList<TSinalEquipado> sinais;
+    for (int p = 1; e && p <= TFme_Painel::QtdPosicoes; ++p)
+        if (const TPainelLed *painel = e->Painel(p))
+            sinais.append({p, painel->NroLinhas(), painel->NroColunas()});
+    TDtm_Destino &dados = Fme_Destinos->Dados();
+    TTransferencia transferencia(dados, sinais);
+    transferencia.AoMostrarTipo = [this](bool extra) {
+        if (extra)
+            Fme_Destinos->MostrarExtras();
+        else
+            Fme_Destinos->MostrarDestinos();
+    };
+    transferencia.VerificarDestinos();
+    ParaSimulador();
+    if (!projeto)
+        return;
+    if (TMensagem::Pergunta(u"ATENCION:\rGrabar o Archivo no PenDrive?"_s, TTipoMensagem::mtConfirmation,
+                            TMensagem::mrYes, TMensagem::mbYesNo)
+        != TMensagem::mrYes)
+        return;
+    MostrarProgresso(u"Salvando no PENDRIVE...aguarde."_s);
+    dados.Cds_DestinosExtras.DesabilitarControles();
+    dados.Cds_Rotulos.DesabilitarControles();
+    const auto retomar = qScopeGuard([&] {
+        EsconderProgresso();
+        dados.Cds_Rotulos.HabilitarControles();
+        dados.Cds_DestinosExtras.HabilitarControles();
+    });
+    const QString nome = NomeComExtensao(
+        TDialogos::Salvar(u"Salvar no PenDrive..."_s, u"Arquivos PenDrive (*.art)|*.art|Todos os Arquivos (*.*)|*.*"_s),
+        u".art"_s);
+    if (nome.trimmed().isEmpty())
+        return;
+    TGeracaoArquivo geracao;
+    geracao.ConfirmarSobrescrita = [](const QString &arquivo) {
+        return TMensagem::Pergunta(u"ATENÇÃO:\rO Arquivo selecionado já existe: %1\rDeseja substituí-lo?"_s.arg(arquivo),
+                                   TTipoMensagem::mtConfirmation, TMensagem::mrNo, TMensagem::mbYesNo)
+               == TMensagem::mrYes;
+    };
+    if (transferencia.Gravar(geracao, nome))
+        TMensagem::Informacao(u"O Archivo foi salvo !"_s);
+}

@@ -1,0 +1,419 @@
+#include "app/ui/UFrmPrincipalVeltronix.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/UVersao.h"
+#include "app/ui/UFrmTipoOnibusVeltronix.h"
+#include "data/ui/UFmeDestinos.h"
+#include "editor/ui/UFmePainel.h"
+#include "editor/ui/UFmeRotativo.h"
+#include "panel/UErro.h"
+#include "panel/ui/UFlexLed.h"
+#include "panel/ui/UFmeFontes.h"
+#include "panel/ui/UMensagem.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int alturaLista = 202;
+constexpr int alturaBotoes = 27;
+constexpr int larguraNumero = 55;
+constexpr int intervaloInicial = 1000; // ms from the window's creation to the selection
+}
+
+TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
+    : QMainWindow(dono), Terminar([] { QCoreApplication::exit(0); }),
+      Sincronizacao(*new TFme_Destinos, [this] { return Editor(); })
+{
+    Fme_Destinos = &Sincronizacao.Lista();
+    setObjectName(u"Frm_PrincipalVeltronix"_s);
+    auto *centro = new QWidget(this);
+    setCentralWidget(centro);
+    auto *coluna = new QVBoxLayout(centro);
+    coluna->setContentsMargins(0, 0, 0, 0);
+    coluna->setSpacing(0);
+
+    JvSyncSplitter1 = new QSplitter(Qt::Vertical, centro);
+    JvSyncSplitter1->setObjectName(u"JvSyncSplitter1"_s);
+    JvSyncSplitter1->setHandleWidth(5);
+    JvSyncSplitter1->setChildrenCollapsible(false);
+    Pnl_AreaTrabalho = new QWidget(JvSyncSplitter1);
+    Pnl_AreaTrabalho->setObjectName(u"Pnl_AreaTrabalho"_s);
+    auto *area = new QVBoxLayout(Pnl_AreaTrabalho);
+    area->setContentsMargins(0, 0, 0, 0);
+    JvSyncSplitter1->addWidget(Pnl_AreaTrabalho);
+    Fme_Destinos->setParent(JvSyncSplitter1);
+    JvSyncSplitter1->addWidget(Fme_Destinos);
+    JvSyncSplitter1->setStretchFactor(0, 1);
+    JvSyncSplitter1->setStretchFactor(1, 0);
+    JvSyncSplitter1->setSizes({600, alturaLista});
+    coluna->addWidget(JvSyncSplitter1, 1);
+
+    criarBarraDeStatus();
+    coluna->addWidget(stBarraStatus);
+    criarBarraDeBotoes(centro);
+    coluna->addWidget(Pnl_Botoes);
+    criarAcoes();
+
+    Fme_Destinos->DefinirLarguraColunaNumero(larguraNumero);
+    LarguraColunaNumero = qint16(Fme_Destinos->LarguraColunaNumero());
+    setWindowTitle(TMensagem::TituloAplicacao());
+
+    Sincronizacao.NomeArquivo = [this] { return projeto ? projeto->NomeArquivo : QString(); };
+    Sincronizacao.MarcarAlterado = [this] {
+        if (projeto)
+            projeto->Alterado = true;
+    };
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(intervaloInicial);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+}
+
+TFrm_PrincipalVeltronix::~TFrm_PrincipalVeltronix()
+{
+    projeto.reset();
+}
+
+void TFrm_PrincipalVeltronix::criarBarraDeStatus()
+{
+    stBarraStatus = new QStatusBar(this);
+    stBarraStatus->setObjectName(u"stBarraStatus"_s);
+    stBarraStatus->setSizeGripEnabled(false);
+    const int larguras[] = {80, 685, 100};
+    const Qt::Alignment alinhamentos[] = {Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter,
+                                          Qt::AlignRight | Qt::AlignVCenter};
+    for (int i = 0; i < 3; ++i) {
+        PainelStatus[i] = new QLabel(stBarraStatus);
+        PainelStatus[i]->setFixedWidth(larguras[i]);
+        PainelStatus[i]->setAlignment(alinhamentos[i]);
+        PainelStatus[i]->setFrameShape(QFrame::Panel);
+        PainelStatus[i]->setFrameShadow(QFrame::Sunken);
+        stBarraStatus->addWidget(PainelStatus[i]);
+    }
+    PainelStatus[0]->setText(u"Tela: 2"_s);
+    PainelStatus[2]->setMinimumWidth(larguras[2]);
+    PainelStatus[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+}
+
+void TFrm_PrincipalVeltronix::criarBarraDeBotoes(QWidget *centro)
+{
+    Pnl_Botoes = new QWidget(centro);
+    Pnl_Botoes->setObjectName(u"Pnl_Botoes"_s);
+    Pnl_Botoes->setFixedHeight(alturaBotoes);
+    Lbl_Salvando = new QLabel(Pnl_Botoes);
+    Lbl_Salvando->setObjectName(u"Lbl_Salvando"_s);
+    Lbl_Salvando->setGeometry(4, 0, 325, alturaBotoes);
+    QFont tahoma(u"Tahoma"_s);
+    tahoma.setPixelSize(23);
+    Lbl_Salvando->setFont(tahoma);
+    QPalette agua = Lbl_Salvando->palette();
+    agua.setColor(QPalette::WindowText, QColor(0, 255, 255));
+    agua.setColor(QPalette::Window, QColor(0, 0, 0));
+    Lbl_Salvando->setPalette(agua);
+    Lbl_Salvando->setAutoFillBackground(true);
+    Lbl_Salvando->setEnabled(false);
+    Lbl_Salvando->setVisible(false);
+
+    QFont arial(u"Arial"_s);
+    arial.setPixelSize(12);
+    arial.setBold(true);
+    const auto botao = [&](const QString &nome, const QString &legenda) {
+        auto *b = new QPushButton(legenda, Pnl_Botoes);
+        b->setObjectName(nome);
+        b->setFont(arial);
+        b->setFixedSize(125, 25);
+        b->setAutoDefault(false);
+        b->setVisible(false);
+        return b;
+    };
+    Btn_SalvarProjeto = botao(u"Btn_SalvarProjeto"_s, u"Salvar no HD"_s);
+    Btn_ImprimirProjeto = botao(u"Btn_ImprimirProjeto"_s, u"Imprimir Archivo (F8)"_s);
+    Btn_TransferirProjeto = botao(u"Btn_TransferirProjeto"_s, u"Salvar no PenDrive"_s);
+    btn_VolaraSelecao = botao(u"btn_VolaraSelecao"_s, u"Volver a Selecion"_s);
+    QPalette vermelho = btn_VolaraSelecao->palette();
+    vermelho.setColor(QPalette::Active, QPalette::ButtonText, Qt::red);
+    vermelho.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::red);
+    btn_VolaraSelecao->setPalette(vermelho);
+    // Before the first refresh only the print button shows, at its design place.
+    Btn_ImprimirProjeto->move(340, 1);
+    Btn_ImprimirProjeto->setVisible(true);
+}
+
+void TFrm_PrincipalVeltronix::criarAcoes()
+{
+    const auto acao = [this](const QString &nome, const QString &legenda, const QKeySequence &tecla,
+                             std::function<void()> efeito) {
+        auto *a = new QAction(legenda, this);
+        a->setObjectName(nome);
+        if (!tecla.isEmpty()) {
+            a->setShortcut(tecla);
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);
+        }
+        if (efeito)
+            connect(a, &QAction::triggered, this, [this, efeito] { executar(efeito); });
+        return a;
+    };
+    Act_NovoProjeto = acao(u"Act_NovoProjeto"_s, u"Novo Arquivo (F3)"_s, {}, [this] { NovoProjeto(); });
+    Act_AbrirProjeto = acao(u"Act_AbrirProjeto"_s, u"Abrir Projeto no HD"_s, {}, [this] { AbrirProjeto(); });
+    Act_SalvarProjeto = acao(u"Act_SalvarProjeto"_s, u"Salvar Arquivo (F5)"_s, {}, [this] {
+        bool parou = false;
+        SalvarProjeto(parou);
+    });
+    Act_FecharProjeto = acao(u"Act_FecharProjeto"_s, u"Fechar Arquivo (F6)"_s, {}, [this] {
+        bool parou = false;
+        FecharProjeto(parou);
+    });
+    Act_TransferirProjeto = acao(u"Act_TransferirProjeto"_s, u"Gravar no PenDrive (F7)"_s, {},
+                                 [this] { TransferirProjeto(); });
+    Act_SalvarComoProjeto = acao(u"Act_SalvarComoProjeto"_s, u"Salvar Como..."_s, {}, [this] { SalvarComoProjeto(); });
+    Act_ImprimirProjeto = acao(u"Act_ImprimirProjeto"_s, u"Imprimir Arquivo (F8)"_s, {}, [this] { Imprimir(); });
+    Act_VoltaraSelecao = acao(u"Act_VoltaraSelecao"_s, u"Voltar a Seleção"_s, {}, [this] { VoltarASelecao(); });
+    Act_AlinhaEsquerda = acao(u"Act_AlinhaEsquerda"_s, u"Alinha Esquerda"_s, Qt::Key_F5, [this] { Alinhar(0); });
+    Act_AlinhaCentro = acao(u"Act_AlinhaCentro"_s, u"Alinha Centro"_s, Qt::Key_F6, [this] { Alinhar(2); });
+    Act_AlinhaDireita = acao(u"Act_AlinhaDireita"_s, u"Alinha Direita"_s, Qt::Key_F7, [this] { Alinhar(1); });
+    Act_LimpaTudo = acao(u"Act_LimpaTudo"_s, u"Limpar Tudo"_s, Qt::Key_F8, [this] { LimpaTudo(); });
+    Act_QuadricularPainel = acao(u"Act_QuadricularPainel"_s, u"Quadricular Painel (F12)"_s, Qt::Key_F12,
+                                 [this] { QuadricularPainel(); });
+    // Commands without an effect of their own: kept for their enabled state, shown nowhere.
+    for (const char16_t *legenda : {u"Modo Texto", u"Modo Gráfico", u"Expandir", u"Comprimir", u"Inverte",
+                                    u"Adicionar", u"Excluir", u"Carregar"})
+        AcoesSemEfeito << acao(QString(), QString::fromUtf16(legenda), {}, nullptr);
+
+    Act_TransferirProjeto->setEnabled(false);
+    Act_ImprimirProjeto->setEnabled(false);
+    connect(Btn_SalvarProjeto, &QPushButton::clicked, Act_SalvarProjeto, &QAction::trigger);
+    connect(Btn_ImprimirProjeto, &QPushButton::clicked, Act_ImprimirProjeto, &QAction::trigger);
+    connect(Btn_TransferirProjeto, &QPushButton::clicked, Act_TransferirProjeto, &QAction::trigger);
+    connect(btn_VolaraSelecao, &QPushButton::clicked, Act_VoltaraSelecao, &QAction::trigger);
+    const auto seguir = [](QAction *a, QPushButton *b) {
+        b->setEnabled(a->isEnabled());
+        connect(a, &QAction::enabledChanged, b, &QWidget::setEnabled);
+    };
+    seguir(Act_SalvarProjeto, Btn_SalvarProjeto);
+    seguir(Act_ImprimirProjeto, Btn_ImprimirProjeto);
+    seguir(Act_TransferirProjeto, Btn_TransferirProjeto);
+    seguir(Act_VoltaraSelecao, btn_VolaraSelecao);
+}
+
+void TFrm_PrincipalVeltronix::executar(const std::function<void()> &comando)
+{
+    try {
+        comando();
+    } catch (const TErro &erro) {
+        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
+    }
+    AtualizaComandos();
+}
+
+TFme_Painel *TFrm_PrincipalVeltronix::Editor() const
+{
+    return projeto ? projeto->Fme_Painel : nullptr;
+}
+
+void TFrm_PrincipalVeltronix::AtualizaComandos()
+{
+    atualizado = true;
+    Act_NovoProjeto->setEnabled(true);
+    Act_AbrirProjeto->setEnabled(true);
+    const bool aberto = bool(projeto);
+    for (QAction *a : {Act_SalvarProjeto, Act_FecharProjeto, Act_TransferirProjeto, Act_SalvarComoProjeto,
+                       Act_ImprimirProjeto, Act_AlinhaEsquerda, Act_AlinhaCentro, Act_AlinhaDireita})
+        a->setEnabled(aberto);
+    for (QAction *a : std::as_const(AcoesSemEfeito))
+        a->setEnabled(aberto);
+    instalarEventosDaLista();
+    Fme_Destinos->HabilitarControles();
+
+    QString titulo = TMensagem::TituloAplicacao();
+    if (aberto && Act_SalvarProjeto->isEnabled() && QFileInfo::exists(projeto->NomeArquivo)
+        && !projeto->NomeArquivo.trimmed().isEmpty())
+        titulo += u" [ "_s + projeto->NomeArquivo + u" ]"_s;
+    else if (aberto && Act_SalvarProjeto->isEnabled())
+        titulo += u" [ NOVO ]"_s;
+    else
+        titulo += u' ';
+    setWindowTitle(titulo);
+    PainelStatus[2]->setText(u"Versão: "_s + TextoVersao() + u"     "_s);
+    for (QPushButton *b : {Btn_SalvarProjeto, Btn_ImprimirProjeto, Btn_TransferirProjeto, btn_VolaraSelecao})
+        b->setVisible(true);
+    posicionarBotoes();
+}
+
+// From the right edge: back to selection, transfer, print, save.
+void TFrm_PrincipalVeltronix::posicionarBotoes()
+{
+    if (!atualizado)
+        return;
+    const int y = (alturaBotoes - btn_VolaraSelecao->height()) / 2;
+    btn_VolaraSelecao->move(width() - btn_VolaraSelecao->width() - 40, y);
+    Btn_TransferirProjeto->move(btn_VolaraSelecao->x() - Btn_TransferirProjeto->width() - 2, y);
+    Btn_ImprimirProjeto->move(Btn_TransferirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
+    Btn_SalvarProjeto->move(Btn_ImprimirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
+}
+
+void TFrm_PrincipalVeltronix::resizeEvent(QResizeEvent *evento)
+{
+    QMainWindow::resizeEvent(evento);
+    posicionarBotoes();
+}
+
+void TFrm_PrincipalVeltronix::MostrarProgresso(const QString &texto)
+{
+    Lbl_Salvando->setText(texto);
+    Lbl_Salvando->setEnabled(true);
+    Lbl_Salvando->setVisible(Lbl_Salvando->isEnabled());
+}
+
+void TFrm_PrincipalVeltronix::EsconderProgresso()
+{
+    Lbl_Salvando->setEnabled(false);
+    Lbl_Salvando->setVisible(Lbl_Salvando->isEnabled());
+}
+
+void TFrm_PrincipalVeltronix::ParaSimulador()
+{
+    TFme_Painel *e = Editor();
+    if (!e || !e->Btn_IniciaSimulador->isChecked())
+        return;
+    e->Btn_FinalizaSimulador->setChecked(true);
+    e->Btn_FinalizaSimuladorClick();
+}
+
+int TFrm_PrincipalVeltronix::SelecionaModelos()
+{
+    Timer1->stop();
+    return ::SelecionaModelos(Modelos, ArquivoEscolhido, this);
+}
+
+void TFrm_PrincipalVeltronix::Timer1Timer()
+{
+    Timer1->stop();
+    switch (SelecionaModelos()) {
+    case TFrm_TipoOnibusVeltronix::ResultadoOk:
+        Act_NovoProjeto->trigger();
+        break;
+    case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
+        Act_AbrirProjeto->trigger();
+        break;
+    default:
+        Terminar();
+    }
+}
+
+int TFrm_PrincipalVeltronix::PrepararColunas(int quantidade)
+{
+    const int largura = LarguraDosRotulos(Fme_Destinos->LarguraGrade(), Fme_Destinos->LarguraColunaNumero(),
+                                          quantidade);
+    Fme_Destinos->RemoverColunasRotulos();
+    return largura;
+}
+
+void TFrm_PrincipalVeltronix::DimensionaPaineis(int larguraRotulos)
+{
+    TFme_Painel *e = Editor();
+    for (int p : Modelos.Posicoes()) {
+        const TModeloSinal modelo = ModeloDoCodigo(Modelos.Modelo(p));
+        if (TFlexLed *painel = e ? e->FlexLed(p) : nullptr) {
+            painel->DefinirNroLinhas(modelo.Linhas);
+            painel->DefinirNroColunas(modelo.Colunas);
+            painel->DefinirFonteUtilizada(modelo.Fonte);
+        }
+        Fme_Destinos->AdicionarColunaRotulo(p, p == 1 ? larguraRotulos + 200 : larguraRotulos);
+    }
+    Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
+}
+
+// The alignment keys click the font tool's button when it is enabled and not down.
+void TFrm_PrincipalVeltronix::Alinhar(int botao)
+{
+    TFme_Painel *e = Editor();
+    if (!e || !e->PainelAtivo())
+        return;
+    QToolButton *b = botao == 0 ? e->Fme_Fontes->Btn_AlinhaEsquerda
+                     : botao == 2 ? e->Fme_Fontes->Btn_AlinhaCentro
+                                  : e->Fme_Fontes->Btn_AlinhaDireita;
+    if (b->isEnabled() && !b->isDown())
+        b->click();
+}
+
+void TFrm_PrincipalVeltronix::LimpaTudo()
+{
+    TFme_Painel *e = Editor();
+    TPainelLed *ativo = e ? e->PainelAtivo() : nullptr;
+    if (!ativo)
+        return;
+    e->Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), e->Fme_Rotativo->RotativoAtual);
+    ativo->Limpar();
+}
+
+void TFrm_PrincipalVeltronix::QuadricularPainel()
+{
+    TFme_Painel *e = Editor();
+    if (!e)
+        return;
+    for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p)
+        if (TPainelLed *painel = e->Painel(p))
+            painel->DefinirRegua(!painel->Regua());
+}
+
+void TFrm_PrincipalVeltronix::Imprimir()
+{
+    ParaSimulador();
+    MostrarProgresso(u"Imprimindo Archivo...aguarde."_s);
+    TDtm_Destino &dados = Fme_Destinos->Dados();
+    dados.Cds_DestinosExtras.DesabilitarControles();
+    dados.Cds_Rotulos.DesabilitarControles();
+    const auto retomar = qScopeGuard([&] {
+        EsconderProgresso();
+        dados.Cds_Rotulos.HabilitarControles();
+        dados.Cds_DestinosExtras.HabilitarControles();
+    });
+    TFme_Painel *e = Editor();
+    if (ImprimirListagem && e)
+        ImprimirListagem(e->Painel(1), e->Painel(2), e->Painel(3), e->Painel(4));
+}
+
+void TFrm_PrincipalVeltronix::closeEvent(QCloseEvent *evento)
+{
+    bool parou = false;
+    try {
+        if (!ConfirmarDestinoEditado()) {
+            parou = true;
+        } else if (projeto && projeto->Alterado) {
+            const int resposta = TMensagem::Pergunta(u"Atenção:\rSalvar o Archivo Abierto?"_s,
+                                                     TTipoMensagem::mtConfirmation, TMensagem::mrYes,
+                                                     TMensagem::mbYesNoCancel);
+            if (resposta == TMensagem::mrCancel)
+                parou = true;
+            else if (resposta == TMensagem::mrYes)
+                SalvarProjeto(parou);
+        }
+    } catch (const TErro &erro) {
+        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
+        parou = true;
+    }
+    if (parou) {
+        AtualizaComandos();
+        evento->ignore();
+        return;
+    }
+    Timer1->stop();
+    evento->accept();
+}

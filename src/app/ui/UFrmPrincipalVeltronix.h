@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "app/UModelosOnibus.h"
+#include "app/ui/UProjeto.h"
+#include "app/ui/USincronizacao.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QSplitter;
+class QStatusBar;
+class QTimer;
+class TFme_Destinos;
+class TFme_Painel;
+
+// The program's one window: the open project's panel editor in the work area,
+// the destination list below it, the status bar and the button bar. It owns
+// the commands, the choice of the bus's signs and the open project.
+class TFrm_PrincipalVeltronix : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFrm_PrincipalVeltronix(QWidget *dono = nullptr);
+    ~TFrm_PrincipalVeltronix() override;
+
+    TEstadoModelos Modelos;         // the signs chosen in the selection
+    int TipoOnibusLido = 0;         // TIPOONIBUS of the last project opened
+    QString ArquivoEscolhido;       // the project file chosen with "Abrir Archivo"
+    qint16 LarguraColunaNumero = 0; // the list's number column as designed
+    TProjeto *Projeto() const { return projeto.get(); }
+    TFme_Painel *Editor() const;
+
+    // Ends the program; tests replace it.
+    std::function<void()> Terminar;
+    // The listing report of the label table for the fitted signs; the print command calls it.
+    std::function<void(bool frontal, bool lateral, bool traseiro, bool auxiliar)> ImprimirListagem;
+    TSincronizacao Sincronizacao;
+
+    void AtualizaComandos();
+    void ParaSimulador();
+    int SelecionaModelos();
+    // Sizes the editor's panels from the model codes and rebuilds the list's label columns.
+    void DimensionaPaineis(int larguraRotulos);
+    // Removes the list's label columns and returns the width of each new one.
+    int PrepararColunas(int quantidade);
+    void MostrarProgresso(const QString &texto);
+    void EsconderProgresso();
+
+    // The start-up selection (the one-shot timer's tick).
+    void Timer1Timer();
+
+    TFme_Destinos *Fme_Destinos;
+    QWidget *Pnl_AreaTrabalho;
+    QSplitter *JvSyncSplitter1;
+    QStatusBar *stBarraStatus;
+    QLabel *PainelStatus[3];
+    QWidget *Pnl_Botoes;
+    QLabel *Lbl_Salvando;
+    QPushButton *Btn_SalvarProjeto;
+    QPushButton *Btn_ImprimirProjeto;
+    QPushButton *Btn_TransferirProjeto;
+    QPushButton *btn_VolaraSelecao;
+    QTimer *Timer1;
+
+    QAction *Act_NovoProjeto;
+    QAction *Act_AbrirProjeto;
+    QAction *Act_SalvarProjeto;
+    QAction *Act_FecharProjeto;
+    QAction *Act_TransferirProjeto;
+    QAction *Act_SalvarComoProjeto;
+    QAction *Act_ImprimirProjeto;
+    QAction *Act_VoltaraSelecao;
+    QAction *Act_AlinhaEsquerda;
+    QAction *Act_AlinhaCentro;
+    QAction *Act_AlinhaDireita;
+    QAction *Act_LimpaTudo;
+    QAction *Act_QuadricularPainel;
+    QList<QAction *> AcoesSemEfeito; // Modo Texto, Modo Gráfico, ... (enabled with a project)
+
+protected:
+    void resizeEvent(QResizeEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private:
+    void criarAcoes();
+    void criarBarraDeBotoes(QWidget *centro);
+    void criarBarraDeStatus();
+    void posicionarBotoes();
+    // Runs a command: its TErro is shown in the error box; AtualizaComandos always follows.
+    void executar(const std::function<void()> &comando);
+
+    // The project commands; parou tells a caller that the command stopped.
+    void NovoProjeto();
+    void AbrirProjeto();
+    void SalvarProjeto(bool &parou);
+    void SalvarComoProjeto();
+    void FecharProjeto(bool &parou);
+    void VoltarASelecao();
+    void AdicionaPainel();
+    void TransferirProjeto();
+    void Imprimir();
+    // Panels edited since their destination was loaded or stored: asks
+    // "Salvar o destino editado?"; false when the operator cancelled.
+    bool ConfirmarDestinoEditado();
+    // The list's "Destino" and "Extra" buttons.
+    void MostrarTipo(bool extra);
+    void instalarEventosDaLista();
+    // After a project command: tools and panels of the open project refreshed.
+    void focarEditor();
+    void Alinhar(int botao);
+    void LimpaTudo();
+    void QuadricularPainel();
+
+    std::unique_ptr<TProjeto> projeto;
+    bool atualizado = false; // the first AtualizaComandos has run
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+class TFlexLed;
+class TFme_Destinos;
+class TFme_Painel;
+class TPainelLed;
+
+// Moves destinations between the destination table and the editor's panels:
+// the handlers the main window installs into the destination list's events.
+// Every handler does nothing without an open project (no editor).
+class TSincronizacao {
+public:
+    TSincronizacao(TFme_Destinos &lista, std::function<TFme_Painel *()> editor);
+    TFme_Destinos &Lista() const { return lista; }
+
+    int TipoOnibusLido = 0;                 // written into every row created here
+    std::function<QString()> NomeArquivo;   // the project's file, for opening the tables
+    std::function<void()> MarcarAlterado;   // the project now has changes not in its file
+
+    void CarregaDestino();
+    void SalvaDestino();
+    void LimpaPaineis();
+    void NovoDestinoNoFinal();
+    void InsereDestinoAqui();
+    void ExcluiDestino();
+    void InsereHorario();
+    void HabilitaFerramentas();
+    void GravaPainel(TPainelLed *painel);
+
+    // The selected number: the label table's current line, 1 without one.
+    int NumeroSelecionado() const;
+
+    // True when saving now would store something other than what the panels
+    // got when the destination was last loaded, saved or cleared.
+    bool PaineisAlterados() const;
+    // Takes what the panels hold now as the unedited state, and the selected
+    // number as the one they belong to.
+    void MarcarPaineisComoGravados();
+    // Stores the panels as "Salvar Destino" does, into the number they were
+    // loaded from (or prepared for), whatever line the list has selected since;
+    // the selection is kept. False when the save failed (its error was shown).
+    bool SalvarEditado();
+
+private:
+    // What "Salvar Destino" would store from the panels, in a form that
+    // compares equal for the same LEDs and characters.
+    QByteArray EstadoDosPaineis() const;
+    void prepararProximo();
+
+    TFme_Destinos &lista;
+    std::function<TFme_Painel *()> editor;
+    QByteArray estadoGravado;
+    int numeroDosPaineis = 1; // the number the panels were loaded from or prepared for
+};

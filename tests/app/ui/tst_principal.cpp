@@ -1,0 +1,605 @@
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/UProjetoArquivo.h"
+#include "app/ui/UFrmPrincipalVeltronix.h"
+#include "app/ui/UFrmTipoOnibusVeltronix.h"
+#include "data/ui/UFmeDestinos.h"
+#include "editor/ui/UFmeCoresLED.h"
+#include "editor/ui/UFmePainel.h"
+#include "editor/ui/UFmeRolagem.h"
+#include "editor/ui/UFmeRotativo.h"
+#include "output/saida_fixture.h"
+#include "panel/UFontes.h"
+#include "panel/ui/UFlexLed.h"
+#include "panel/ui/UFmeFontes.h"
+#include "panel/ui/UMensagem.h"
+#include "panel/ui/URespostasDialogos.h"
+#include "panel/ui/URespostasMensagem.h"
+
+using namespace Qt::StringLiterals;
+
+// The program's window driven as the operator drives it: the selection, the
+// keys and buttons, the list, the project commands and the pen drive transfer.
+// Message boxes and dialogs are answered through their seams.
+class TestePrincipal : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir pasta;
+    const QString titulo = u"Dorvik  System"_s;
+
+    struct TJanela {
+        TFrm_PrincipalVeltronix janela;
+        int terminou = 0;
+        QList<QList<bool>> impressoes;
+        TJanela()
+        {
+            janela.Timer1->stop();
+            janela.Terminar = [this] { ++terminou; };
+            janela.ImprimirListagem = [this](bool f, bool l, bool t, bool a) { impressoes.append({f, l, t, a}); };
+            janela.resize(1366, 740);
+            janela.show();
+            janela.activateWindow();
+            if (!QTest::qWaitForWindowActive(&janela))
+                qFatal("the window did not become active");
+        }
+        TFme_Painel &Editor() { return *janela.Editor(); }
+        TFlexLed &Painel(int p) { return *janela.Editor()->FlexLed(p); }
+        TFme_Destinos &Lista() { return *janela.Fme_Destinos; }
+        TTabelaMemoria &Destinos() { return janela.Fme_Destinos->Dados().Cds_DestinosExtras; }
+        // Types on the panel of a position as the operator does: a click, then the keys.
+        void Digitar(int p, const QString &texto)
+        {
+            QTest::mouseClick(&Painel(p), Qt::LeftButton, {}, QPoint(2, 2));
+            Editor().FocarPainelAtivo();
+            QTest::keyClicks(Painel(p).CapturaDeTeclas(), texto);
+        }
+        void Tecla(Qt::Key tecla, Qt::KeyboardModifiers mod = {})
+        {
+            QWidget *foco = QApplication::focusWidget();
+            QTest::keyClick(foco ? foco : &janela, tecla, mod);
+        }
+        // F2 from the active panel.
+        void SalvarDestino() { QTest::keyClick(Editor().FlexAtivo()->CapturaDeTeclas(), Qt::Key_F2); }
+        // The linhas of the destination table of the kind shown: "PAINEL/NRO_DESTINO[N]".
+        QStringList Linhas()
+        {
+            QStringList l;
+            TTabelaMemoria &t = Destinos();
+            for (int i = 0; i < t.QuantidadeDeLinhas(); ++i)
+                l << u"%1/%2%3"_s.arg(t.ValorNaLinha(i, t.IndiceDaColuna(u"PAINEL"_s)).toInt())
+                         .arg(t.ValorNaLinha(i, t.IndiceDaColuna(u"NRO_DESTINO"_s)).toInt())
+                         .arg(t.ValorNaLinha(i, t.IndiceDaColuna(u"NOVO"_s)).toBool() ? u"N"_s : QString());
+            return l;
+        }
+        void DuploClique(int linha)
+        {
+            QTableView *v = Lista().Dbg_DestinosExtras;
+            const QPoint centro = v->visualRect(v->model()->index(linha, 0)).center();
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro);
+            QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, centro);
+        }
+    };
+
+    // Answers the selection with the boxes' items (front, side, rear, auxiliary) and "OK".
+    static void escolher(TRespostasDialogos &d, TItensSelecao itens)
+    {
+        d.ResponderJanela([itens](QDialog &janela) {
+            auto &s = static_cast<TFrm_TipoOnibusVeltronix &>(janela);
+            s.DefinirItens(itens);
+            s.show();
+            QTest::mouseClick(s.Btn_OK, Qt::LeftButton);
+            return s.result();
+        });
+    }
+    // Answers the selection with "Abrir Archivo" and a file.
+    static void abrir(TRespostasDialogos &d, const QString &arquivo, TItensSelecao itens = {})
+    {
+        d.ResponderArquivo(arquivo);
+        d.ResponderJanela([itens](QDialog &janela) {
+            auto &s = static_cast<TFrm_TipoOnibusVeltronix &>(janela);
+            s.DefinirItens(itens);
+            s.show();
+            QTest::mouseClick(s.Btn_AbrirArquivo, Qt::LeftButton);
+            return s.result();
+        });
+    }
+    static void novoProjeto(TJanela &j, TItensSelecao itens)
+    {
+        TRespostasDialogos d;
+        escolher(d, itens);
+        j.janela.Timer1Timer();
+    }
+    QString caminho(const QString &nome) const { return pasta.filePath(nome); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(pasta.isValid());
+        TMensagem::DefinirTituloAplicacao(titulo);
+        TFontesLed::DefinirArquivoDeFontes(caminho(u"FONTES12.INI"_s));
+        TFontesLed::CriarFontesPadrao();
+    }
+    void cleanupTestCase() { TFontesLed::DefinirArquivoDeFontes({}); }
+
+    // Closing the start-up selection ends the program before the window does anything.
+    void fecharSelecaoTermina()
+    {
+        TJanela j;
+        QCOMPARE(j.janela.windowTitle(), titulo);
+        QVERIFY(j.janela.Btn_ImprimirProjeto->isVisible() && !j.janela.Btn_SalvarProjeto->isVisible());
+        QVERIFY(!j.janela.Act_ImprimirProjeto->isEnabled() && !j.janela.Act_TransferirProjeto->isEnabled());
+        TRespostasDialogos d;
+        d.ResponderJanela([](QDialog &) { return int(QDialog::Rejected); });
+        j.janela.Timer1Timer();
+        QCOMPARE(j.terminou, 1);
+        QVERIFY(!j.janela.Projeto());
+        QVERIFY(!j.Lista().Btn_SalvarDestino->isEnabled());
+        QVERIFY(!j.Destinos().Ativa());
+        QCOMPARE(j.janela.windowTitle(), titulo);
+        QVERIFY(!j.janela.Timer1->isActive());
+    }
+
+    // The blank front item: an 11 x 112 front sign in font 9; the list gets one column per sign.
+    void novoProjetoPelaSelecao()
+    {
+        TJanela j;
+        novoProjeto(j, {2, 1, 2, 0});
+        QVERIFY(j.janela.Projeto());
+        QCOMPARE(j.Painel(1).NroLinhas(), 11);
+        QCOMPARE(j.Painel(1).NroColunas(), 112);
+        QCOMPARE(int(j.Painel(1).FonteUtilizada()), 9);
+        QCOMPARE(j.Painel(3).NroColunas(), 32);
+        QCOMPARE(j.Editor().FlexLed(4), nullptr);
+        QCOMPARE(j.janela.windowTitle(), titulo + u" [ NOVO ]"_s);
+        QCOMPARE(j.janela.PainelStatus[2]->text(), u"Versão: 0.1     "_s);
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->columnCount(), 4);
+        QVERIFY(j.Lista().Btn_SalvarDestino->isEnabled() && j.Lista().Dbg_DestinosExtras->isEnabled());
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->horizontalHeader()->sectionSize(0), 55);
+        // The four buttons from the right edge, 2 pixels apart, 40 from the edge.
+        QCOMPARE(j.janela.btn_VolaraSelecao->x(), j.janela.width() - 125 - 40);
+        QCOMPARE(j.janela.Btn_TransferirProjeto->x(), j.janela.btn_VolaraSelecao->x() - 127);
+        QCOMPARE(j.janela.Btn_SalvarProjeto->x(), j.janela.Btn_ImprimirProjeto->x() - 127);
+    }
+
+    // A grid 860 pixels wide with a 55-pixel number column and three signs: 468, 268, 268.
+    void largurasDasColunas()
+    {
+        TJanela j;
+        novoProjeto(j, {3, 1, 2, 0});
+        j.Lista().Dbg_DestinosExtras->resize(860, 100);
+        const int largura = j.janela.PrepararColunas(3);
+        j.janela.DimensionaPaineis(largura);
+        QHeaderView *h = j.Lista().Dbg_DestinosExtras->horizontalHeader();
+        QCOMPARE(h->sectionSize(0), 55);
+        QCOMPARE(h->sectionSize(1), 468);
+        QCOMPARE(h->sectionSize(2), 268);
+        QCOMPARE(h->sectionSize(3), 268);
+    }
+
+    // The title follows the file: a file that was deleted shows " [ NOVO ]" again.
+    void tituloDoArquivo()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        const QString arquivo = caminho(u"titulo.ar1"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, "x"));
+        j.janela.Projeto()->NomeArquivo = arquivo;
+        j.janela.AtualizaComandos();
+        QCOMPARE(j.janela.windowTitle(), titulo + u" [ "_s + arquivo + u" ]"_s);
+        QVERIFY(QFile::remove(arquivo));
+        j.janela.AtualizaComandos();
+        QCOMPARE(j.janela.windowTitle(), titulo + u" [ NOVO ]"_s);
+        bool parou = false;
+        j.janela.Act_FecharProjeto->trigger();
+        Q_UNUSED(parou)
+        QVERIFY(!j.janela.Projeto());
+        QCOMPARE(j.janela.windowTitle(), titulo + u' ');
+        QVERIFY(!j.janela.Act_SalvarProjeto->isEnabled() && j.janela.Act_VoltaraSelecao->isEnabled());
+    }
+
+    // F8 clears the active panel and its slot, never prints; without a project F5 to F8 and F12 do nothing.
+    void teclasDoPainel()
+    {
+        TJanela j;
+        for (Qt::Key k : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F12})
+            j.Tecla(k);
+        QVERIFY(!j.janela.Projeto());
+        novoProjeto(j, {1, 1, 0, 0});
+        j.Digitar(2, u"CENTRO"_s);
+        QVERIFY(!j.Painel(2).EstaVazio());
+        j.Tecla(Qt::Key_F6);
+        QCOMPARE(j.Painel(2).Alinhamento(), TAlinhamento::taCenter);
+        j.Tecla(Qt::Key_F12);
+        QVERIFY(j.Painel(1).Regua() && j.Painel(2).Regua());
+        j.Tecla(Qt::Key_F8);
+        QVERIFY(j.Painel(2).EstaVazio());
+        QVERIFY(j.impressoes.isEmpty());
+        j.janela.Act_ImprimirProjeto->trigger();
+        QCOMPARE(j.impressoes, (QList<QList<bool>>{{true, true, false, false}}));
+        QVERIFY(!j.janela.Lbl_Salvando->isVisible());
+    }
+
+    // "Extra": other captions, "Nº Extra", the clock button; "Destino" back.
+    void trocarTipoPelaJanela()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        QTest::mouseClick(j.Lista().Btn_TextoExtra, Qt::LeftButton);
+        QVERIFY(j.Lista().ModoExtra);
+        QCOMPARE(j.Lista().Btn_SalvarDestino->text(), u"Salvar Extra"_s);
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->headerData(0, Qt::Horizontal).toString(), u"Nº Extra"_s);
+        QVERIFY(j.Lista().Btn_HorarioSaida->isEnabled());
+        QTest::mouseClick(j.Lista().Btn_HorarioSaida, Qt::LeftButton);
+        QCOMPARE(j.Painel(1).RelogioFonte(), j.Painel(1).FonteUtilizada());
+        j.Lista().Btn_TextoDestino->setFocus();
+        {
+            TRespostasMensagem r({TMensagem::mrNo}); // the clock typed above is not stored
+            QTest::mouseClick(j.Lista().Btn_TextoDestino, Qt::LeftButton);
+            QCOMPARE(r.Pedidos().size(), 1);
+        }
+        QVERIFY(!j.Lista().ModoExtra);
+        QCOMPARE(j.Lista().Btn_RemoveDestino->text(), u"Remover Destino"_s);
+        QVERIFY(!j.Lista().Btn_HorarioSaida->isEnabled());
+        QVERIFY(j.Painel(1).EstaVazio());
+    }
+
+    // The first destination of a front and side project: rows 1 and 1, a pending 2 for the front;
+    // the next save turns the pending row into a stored one and adds its side row.
+    void salvarDestinos()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 1, 0, 0});
+        j.Digitar(1, u"CENTRO"_s);
+        j.Digitar(2, u"LADO"_s);
+        j.SalvarDestino();
+        QCOMPARE(j.Linhas(), (QStringList{u"1/1"_s, u"1/2N"_s, u"2/1"_s}));
+        QVERIFY(j.Painel(1).EstaVazio() && j.Painel(2).EstaVazio());
+        QVERIFY(j.janela.Projeto()->Alterado);
+        QCOMPARE(j.janela.Sincronizacao.NumeroSelecionado(), 2);
+        j.Digitar(1, u"BAIRRO"_s);
+        j.SalvarDestino();
+        QCOMPARE(j.Linhas(), (QStringList{u"1/1"_s, u"1/2"_s, u"1/3N"_s, u"2/1"_s, u"2/2"_s}));
+        // Loading 1 and saving it again rewrites number 1 and goes back to the pending line.
+        j.DuploClique(0);
+        QCOMPARE(j.Painel(1).Rotulo(), u"CENTRO"_s);
+        QCOMPARE(j.Painel(2).Rotulo(), u"LADO"_s);
+        j.Digitar(1, u"X"_s);
+        j.SalvarDestino();
+        QCOMPARE(j.Linhas(), (QStringList{u"1/1"_s, u"1/2"_s, u"1/3N"_s, u"2/1"_s, u"2/2"_s}));
+        QCOMPARE(j.Destinos().ValorNaLinha(0, j.Destinos().IndiceDaColuna(u"ROTULO1"_s)).toString(), u"CENTROX"_s);
+        QCOMPARE(j.janela.Sincronizacao.NumeroSelecionado(), 3);
+    }
+
+    // A divided destination with slots 1 and 3 stored and 2 empty: the columns written, and read back.
+    void colunasGravadas()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        QTest::mouseClick(j.Editor().Fme_CoresLED->btnHabilitarDivColuna, Qt::LeftButton);
+        QCOMPARE(j.Painel(1).DivisaoNaColuna(), 28);
+        QRadioButton *r3 = j.Editor().findChild<QRadioButton *>(u"Rbt_Rotativo3"_s);
+        QTest::mouseClick(r3, Qt::LeftButton);
+        QCOMPARE(j.Editor().Fme_Rotativo->RotativoAtual, quint16(3));
+        j.Digitar(1, u"C"_s);
+        j.SalvarDestino();
+        TTabelaMemoria &t = j.Destinos();
+        QVERIFY(t.Localizar(u"PAINEL;NRO_DESTINO"_s, {1, 1}));
+        QCOMPARE(t.ComoInteiro(u"NRO_ROTATIVO1"_s), 1);
+        QCOMPARE(t.ComoInteiro(u"NRO_ROTATIVO3"_s), 3);
+        for (const QString &c : {u"NRO_ROTATIVO2"_s, u"TPO_ROTATIVO2"_s, u"SENTIDO_ROTATIVO2"_s, u"ROTULO2"_s,
+                                 u"CONFIG_PAINEL2"_s, u"CONFIG_PAINEL4"_s})
+            QVERIFY2(t.EstaVazio(c), qPrintable(c));
+        QCOMPARE(t.ComoInteiro(u"POSXINICIAL"_s), 28);
+        QCOMPARE(t.ComoInteiro(u"POSXFINAL"_s), 80);
+        QCOMPARE(t.ComoInteiro(u"POSYFINAL"_s), 8);
+        QCOMPARE(t.ComoInteiro(u"DIV_COLUNA"_s), 28);
+        QCOMPARE(TCor(t.ComoInteiro(u"COR_DIVISAO"_s)), TCor(0x0000FF00));
+        QCOMPARE(TCor(t.ComoInteiro(u"COR_PADRAO"_s)), TCor(0x0000FFFF));
+        QCOMPARE(t.ComoInteiro(u"FONTE_HORARIO"_s), 0);
+        QVERIFY(!t.ComoBooleano(u"NOVO"_s));
+
+        // Loaded again: no configuration for the empty slot; empty colour columns give 0.
+        t.Editar();
+        for (const QString &c : {u"COR_PADRAO"_s, u"COR_DIVISAO"_s, u"DIV_COLUNA"_s})
+            t.DefinirValor(c, QVariant());
+        t.Gravar();
+        j.DuploClique(0);
+        QCOMPARE(j.Painel(1).Rotulo(), u"A"_s);
+        // An LED colour equal to the background (0, black) becomes yellow: the panel never hides its LEDs.
+        QCOMPARE(j.Painel(1).CorLed(), TCor(0x0000FFFF));
+        QCOMPARE(j.Painel(1).CorLedNaDivisao(), TCor(0));
+        QCOMPARE(j.Painel(1).DivisaoNaColuna(), 0);
+        bool achou = false;
+        QVERIFY(!j.Editor().Fme_Rotativo->BuscarConfiguracao(1, 2, false, achou)
+                || j.Editor().Fme_Rotativo->BuscarConfiguracao(1, 2, false, achou)->Vazio);
+        QVERIFY(!j.Editor().Fme_Rotativo->BuscarConfiguracao(1, 3, false, achou)->Vazio);
+    }
+
+    // Removing with an empty list marks the project changed and deletes nothing; no question.
+    void removerComListaVazia()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        TRespostasMensagem r;
+        j.Tecla(Qt::Key_F2, Qt::ControlModifier);
+        QVERIFY(j.janela.Projeto()->Alterado);
+        QVERIFY(j.Linhas().isEmpty());
+        QVERIFY(r.Pedidos().isEmpty());
+    }
+
+    // Save asks for the file once (".ar1" appended) and then writes silently; no changes, no save.
+    void salvarProjeto()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"CENTRO"_s);
+        j.SalvarDestino();
+        TRespostasDialogos d;
+        d.ResponderArquivo(caminho(u"salvo"_s));
+        {
+            TRespostasMensagem r({TMensagem::mrOk});
+            QTest::mouseClick(j.janela.Btn_SalvarProjeto, Qt::LeftButton);
+            QCOMPARE(r.Pedidos().constFirst().Texto, u"O Archivo foi salvo com sucesso!"_s);
+        }
+        QCOMPARE(d.Pedidos().size(), 1);
+        QCOMPARE(d.Pedidos().constFirst().Titulo, u"Salvar Archivo..."_s);
+        QCOMPARE(d.Pedidos().constFirst().Extensao, u"ar1"_s);
+        const QString arquivo = caminho(u"salvo.ar1"_s);
+        QCOMPARE(j.janela.Projeto()->NomeArquivo, arquivo);
+        QVERIFY(QFile::exists(arquivo));
+        QVERIFY(!j.janela.Projeto()->Alterado);
+        QCOMPARE(j.janela.windowTitle(), titulo + u" [ "_s + arquivo + u" ]"_s);
+        {
+            TRespostasMensagem r({TMensagem::mrOk});
+            QTest::mouseClick(j.janela.Btn_SalvarProjeto, Qt::LeftButton);
+            QCOMPARE(r.Pedidos().constFirst().Texto, u"O Arquivo sem alterações, não é necessário salvar."_s);
+        }
+        j.Digitar(1, u"X"_s);
+        j.SalvarDestino();
+        {
+            TRespostasMensagem r({TMensagem::mrOk});
+            QTest::mouseClick(j.janela.Btn_SalvarProjeto, Qt::LeftButton);
+        }
+        QCOMPARE(d.Pedidos().size(), 1);
+        QVERIFY(!j.janela.Projeto()->Alterado);
+    }
+
+    // A save that fails shows the error and keeps the project marked as changed.
+    void salvarFalha()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        QVERIFY(QDir(pasta.path()).mkdir(u"pasta.ar1"_s));
+        j.janela.Projeto()->NomeArquivo = caminho(u"pasta.ar1"_s);
+        TRespostasMensagem r({TMensagem::mrOk});
+        QTest::mouseClick(j.janela.Btn_SalvarProjeto, Qt::LeftButton);
+        QCOMPARE(r.Pedidos().size(), 1);
+        QCOMPARE(r.Pedidos().constFirst().Tipo, TTipoMensagem::mtError);
+        QVERIFY2(r.Pedidos().constFirst().Texto.contains(u"é uma pasta"_s), qPrintable(r.Pedidos().constFirst().Texto));
+        QVERIFY(j.janela.Projeto()->Alterado);
+        QVERIFY(!j.janela.Lbl_Salvando->isVisible());
+    }
+
+    // Edited panels are not lost without a question: Cancel keeps them, No discards, Yes stores.
+    void destinoEditadoPergunta()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"UM"_s);
+        j.SalvarDestino();
+        j.Digitar(1, u"DOIS"_s);
+        j.SalvarDestino();
+        j.DuploClique(0);
+        QCOMPARE(j.Painel(1).Rotulo(), u"UM"_s);
+        {
+            // Nothing edited: no question.
+            TRespostasMensagem r;
+            j.DuploClique(1);
+            QVERIFY(r.Pedidos().isEmpty());
+            QCOMPARE(j.Painel(1).Rotulo(), u"DOIS"_s);
+        }
+        j.Digitar(1, u"X"_s);
+        {
+            TRespostasMensagem r({TMensagem::mrCancel});
+            j.DuploClique(0);
+            QCOMPARE(r.Pedidos().constFirst().Texto, u"Salvar o destino editado?"_s);
+            QCOMPARE(j.Painel(1).Rotulo(), u"DOISX"_s);
+        }
+        {
+            TRespostasMensagem r({TMensagem::mrYes});
+            j.DuploClique(0);
+            QCOMPARE(j.Painel(1).Rotulo(), u"UM"_s);
+        }
+        QCOMPARE(j.Destinos().ValorNaLinha(1, j.Destinos().IndiceDaColuna(u"ROTULO1"_s)).toString(), u"DOISX"_s);
+        j.Digitar(1, u"Y"_s);
+        {
+            TRespostasMensagem r({TMensagem::mrNo});
+            j.DuploClique(1);
+            QCOMPARE(j.Painel(1).Rotulo(), u"DOISX"_s);
+        }
+        QCOMPARE(j.Destinos().ValorNaLinha(0, j.Destinos().IndiceDaColuna(u"ROTULO1"_s)).toString(), u"UM"_s);
+        // Closing the project with an edited panel asks too; Cancel keeps the project open.
+        j.Digitar(1, u"Z"_s);
+        {
+            TRespostasMensagem r({TMensagem::mrCancel});
+            j.janela.Act_FecharProjeto->trigger();
+            QVERIFY(j.janela.Projeto());
+        }
+    }
+
+    // Opening: sizes and fonts from the rows and TIPOONIBUS; a sign chosen before "Abrir Archivo" stays fitted.
+    void abrirProjeto_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<int>("fonte");
+        QTest::newRow("TIPOONIBUS 1") << 1 << 13 << 10;
+        QTest::newRow("TIPOONIBUS 2") << 2 << 8 << 7;
+        QTest::newRow("TIPOONIBUS 3") << 3 << 8 << 7;
+        QTest::newRow("TIPOONIBUS 5") << 5 << 8 << 10;
+    }
+    void abrirProjeto()
+    {
+        QFETCH(int, tipo);
+        QFETCH(int, linhas);
+        QFETCH(int, fonte);
+        const QString arquivo = caminho(u"tipo%1.ar1"_s.arg(tipo));
+        {
+            TDtm_Destino d;
+            d.AbrirTabelas({});
+            TTabelaMemoria &t = d.Cds_DestinosExtras;
+            t.Acrescentar();
+            t.DefinirValor(u"TIPOONIBUS"_s, tipo);
+            t.DefinirValor(u"PAINEL"_s, 1);
+            t.DefinirValor(u"NRO_DESTINO"_s, 1);
+            t.DefinirValor(u"NRO_LINHAS"_s, 0);
+            t.DefinirValor(u"NRO_COLUNAS"_s, 96);
+            d.GravarPendente();
+            QVERIFY(d.SalvarArquivo(arquivo));
+        }
+        TJanela j;
+        TRespostasDialogos d;
+        abrir(d, arquivo, {0, 1, 0, 0});
+        j.janela.Timer1Timer();
+        QVERIFY(j.janela.Projeto());
+        QCOMPARE(j.janela.Projeto()->NomeArquivo, arquivo);
+        QCOMPARE(j.Painel(1).NroLinhas(), linhas);
+        QCOMPARE(j.Painel(1).NroColunas(), 96);
+        QCOMPARE(int(j.Painel(1).FonteUtilizada()), fonte);
+        QVERIFY(j.Editor().FlexLed(2));
+        QCOMPARE(j.Painel(2).NroColunas(), tipo == 1 ? 80 : 80);
+        QVERIFY(!j.janela.Projeto()->Alterado);
+        QCOMPARE(j.janela.TipoOnibusLido, tipo);
+    }
+
+    // Back to selection, "Fechar Arquivo", then closing the selection: the save question first, then the end.
+    void voltarFecharESair()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        TRespostasMensagem r({TMensagem::mrNo});
+        TRespostasDialogos d;
+        d.ResponderJanela([](QDialog &escolha) {
+            escolha.show();
+            QTest::mouseClick(escolha.findChild<QPushButton *>(u"Btn_FecharArquivo"_s), Qt::LeftButton);
+            return escolha.result();
+        });
+        QList<int> itens;
+        d.ResponderJanela([&](QDialog &janela) {
+            const TItensSelecao i = static_cast<TFrm_TipoOnibusVeltronix &>(janela).Itens();
+            itens << i.Frontal << i.Lateral << i.Traseiro << i.Auxiliar;
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(j.janela.btn_VolaraSelecao, Qt::LeftButton);
+        QCOMPARE(r.Pedidos().size(), 1);
+        QCOMPARE(r.Pedidos().constFirst().Texto, u"Atencion:\rDeseja Salvar o Archivo Abierto?"_s);
+        QCOMPARE(itens, (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(j.terminou, 1);
+        QVERIFY(!j.janela.Projeto());
+        QVERIFY(!j.Destinos().Ativa());
+    }
+
+    // Closing the window with unsaved changes: Cancel keeps it open, No closes.
+    void fecharJanela()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        {
+            TRespostasMensagem r({TMensagem::mrCancel});
+            QVERIFY(!j.janela.close());
+            QCOMPARE(r.Pedidos().constFirst().Texto, u"Atenção:\rSalvar o Archivo Abierto?"_s);
+        }
+        TRespostasMensagem r({TMensagem::mrNo});
+        QVERIFY(j.janela.close());
+    }
+
+    // The transfer is refused only when no destination is stored, whatever kind is shown.
+    void transferenciaRecusada()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        TRespostasMensagem r({TMensagem::mrOk});
+        QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+        QCOMPARE(r.Pedidos().constFirst().Texto,
+                 u"ATENCION:\rArchivo não contien destinos informados.\rA grabacion do Archivo não sera executada."_s);
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        QTest::mouseClick(j.Lista().Btn_TextoExtra, Qt::LeftButton);
+        TRespostasMensagem nao({TMensagem::mrNo});
+        QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+        QCOMPARE(nao.Pedidos().constFirst().Texto, u"ATENCION:\rGrabar o Archivo no PenDrive?"_s);
+        QVERIFY(j.Lista().ModoExtra);
+    }
+
+    // A whole day: front and rear, two destinations and an extra with a clock, saved, closed,
+    // reopened and transferred; the file equals the one dorvik-cli writes for the same project.
+    void diaCompleto()
+    {
+        const QString projetoArquivo = caminho(u"dia.ar1"_s);
+        const QString art = caminho(u"dia.art"_s);
+        {
+            TJanela j;
+            novoProjeto(j, {3, 0, 2, 0});
+            j.Digitar(1, u"101 CENTRO"_s);
+            j.Digitar(3, u"101"_s);
+            j.SalvarDestino();
+            j.Digitar(1, u"102 BAIRRO"_s);
+            j.Digitar(3, u"102"_s);
+            j.SalvarDestino();
+            QTest::mouseClick(j.Lista().Btn_TextoExtra, Qt::LeftButton);
+            j.Digitar(1, u"SAIDA "_s);
+            QTest::mouseClick(j.Lista().Btn_HorarioSaida, Qt::LeftButton);
+            j.SalvarDestino();
+            TRespostasDialogos d;
+            d.ResponderArquivo(projetoArquivo);
+            TRespostasMensagem r({TMensagem::mrOk});
+            QTest::mouseClick(j.janela.Btn_SalvarProjeto, Qt::LeftButton);
+            j.janela.Act_FecharProjeto->trigger();
+            QVERIFY(!j.janela.Projeto());
+        }
+        TJanela j;
+        TRespostasDialogos d;
+        abrir(d, projetoArquivo);
+        j.janela.Timer1Timer();
+        QVERIFY(j.janela.Projeto());
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->rowCount(), 3);
+        d.ResponderArquivo(caminho(u"dia"_s));
+        TRespostasMensagem r({TMensagem::mrYes, TMensagem::mrOk});
+        QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+        QCOMPARE(r.Pedidos().size(), 2);
+        QCOMPARE(r.Pedidos().at(1).Texto, u"O Archivo foi salvo !"_s);
+        QVERIFY(!j.Lista().ModoExtra);
+
+        const QString cliArt = caminho(u"cli.art"_s);
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + u"/../dorvik-cli"_s,
+                  {u"export-art"_s, projetoArquivo, cliArt});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QByteArray bytes = Fixture::LerArquivo(art);
+        QVERIFY(bytes.size() > 75);
+        QCOMPARE(bytes, Fixture::LerArquivo(cliArt));
+    }
+};
+
+QTEST_MAIN(TestePrincipal)
+#include "tst_principal.moc"
