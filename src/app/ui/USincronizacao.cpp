@@ -2,6 +2,7 @@
 
 #include <QScopeGuard>
 
+#include "app/UDestinoPaineis.h"
 #include "data/ui/UFmeDestinos.h"
 #include "editor/UCfgRotativo.h"
 #include "editor/ui/UFmePainel.h"
@@ -14,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int qtdRotativos = 8;
-
-QVariant cor(TCor valor)
-{
-    return static_cast<qint32>(valor); // colours keep their 32 bits in an integer column
-}
 
 // A content text as a panel of that size shows it and writes it back: two texts
 // that light the same LEDs with the same characters compare equal.
@@ -53,8 +49,6 @@ void TSincronizacao::CarregaDestino()
     if (!e || lista.SemRotulos())
         return;
     lista.CancelarEdicao();
-    TDtm_Destino &dados = lista.Dados();
-    TTabelaMemoria &t = dados.Cds_DestinosExtras;
     const int numero = lista.SemDestinos() ? 1 : NumeroSelecionado();
     const TPainelLed *ativo = e->PainelAtivo();
     const quint16 lembrado = quint16(ativo ? ativo->Tag : 1);
@@ -63,37 +57,8 @@ void TSincronizacao::CarregaDestino()
         const auto religar = qScopeGuard([e] { e->AtualizarAoAtivar = true; });
         e->ReiniciarEditor(true);
     }
-    for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p) {
-        TPainelLed *painel = e->Painel(p);
-        if (!painel)
-            continue;
-        painel->ExibirCursor(false, true);
-        if (!t.Ativa() || !t.Localizar(u"EXTRA;PAINEL;NRO_DESTINO"_s, {lista.ModoExtra, p, numero}, TVazio::ComoZero))
-            continue;
-        if (p == 1)
-            e->Fme_Rolagem->DefinirRolagem(t.ComoBooleano(u"ROLAGEM"_s));
-        const TCor corLed = TCor(t.ComoInteiro(u"COR_PADRAO"_s));
-        const TCor corDivisao = TCor(t.ComoInteiro(u"COR_DIVISAO"_s));
-        const int divisao = t.ComoInteiro(u"DIV_COLUNA"_s);
-        for (int i = 1; i <= qtdRotativos; ++i) {
-            const QString n = QString::number(i);
-            if (t.EstaVazio(u"CONFIG_PAINEL"_s + n))
-                continue;
-            TCfgRotativo &c = e->Fme_Rotativo->Configuracao(qint16(p), quint16(i));
-            c.TempoExposicao = qint16(t.ComoInteiro(u"TPO_ROTATIVO"_s + n));
-            c.Rolagem = SentidoDoCodigo(t.ComoInteiro(u"SENTIDO_ROTATIVO"_s + n));
-            c.Vazio = false;
-            c.Rotulo = t.ComoTexto(u"ROTULO"_s + n);
-            c.CorLed = corLed;
-            c.CorLedNaDivisao = corDivisao;
-            c.DivisaoNaColuna = qint16(divisao);
-            c.DefinirTextoConteudo(t.ComoBytes(u"CONFIG_PAINEL"_s + n));
-        }
-        painel->CarregarDoStream(e->Fme_Rotativo->Configuracao(qint16(p), 1).Conteudo.get());
-        painel->DefinirCorLed(corLed);
-        painel->DefinirCorLedNaDivisao(corDivisao);
-        painel->DefinirDivisaoNaColuna(divisao);
-    }
+    TDestinoPaineis::Carregar(lista.Dados().Cds_DestinosExtras, lista.ModoExtra, numero, paineis(),
+                              *e->Fme_Rotativo, [e](bool rolagem) { e->Fme_Rolagem->DefinirRolagem(rolagem); });
     e->DefinirPainelAtivo(lembrado);
     e->Fme_Rotativo->ExibirRotativo(qint16(e->PainelAtivo() ? e->PainelAtivo()->Tag : lembrado), 1);
     if (TPainelLed *atual = e->PainelAtivo()) {
@@ -107,77 +72,9 @@ void TSincronizacao::CarregaDestino()
 void TSincronizacao::GravaPainel(TPainelLed *painel)
 {
     TFme_Painel *e = editor();
-    if (!e || !painel)
-        return;
-    TDtm_Destino &dados = lista.Dados();
-    TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    const int p = painel->Tag;
-    const bool extra = lista.ModoExtra;
-    const int numero = NumeroSelecionado();
-    const auto localizar = [&] {
-        return t.Localizar(u"EXTRA;PAINEL;NRO_DESTINO"_s, {extra, p, numero}, TVazio::ComoZero);
-    };
-    const auto novaLinhaPendente = [&](int n) {
-        dados.NovaLinha(p);
-        t.DefinirValor(u"TIPOONIBUS"_s, TipoOnibusLido);
-        t.DefinirValor(u"NRO_DESTINO"_s, n);
-        t.DefinirValor(u"PAINEL"_s, p);
-    };
-
-    // The row to write: this position's row of the selected number (made when missing),
-    // a pending new row, or a new row after the highest number.
-    if (dados.TemLinhas() && t.ComoInteiro(u"PAINEL"_s) != p) {
-        if (!localizar()) {
-            novaLinhaPendente(numero);
-            t.DefinirValor(u"EXTRA"_s, extra);
-            t.DefinirValor(u"NOVO"_s, true);
-            dados.GravarPendente();
-        }
-        dados.EditarAtual();
-    } else if (dados.TemLinhas() && t.ComoBooleano(u"NOVO"_s)) {
-        dados.EditarAtual();
-    } else if (dados.TemLinhas() && localizar()) {
-        dados.EditarAtual();
-    } else {
-        novaLinhaPendente(dados.MaiorNumero(p) + 1);
-    }
-
-    for (int i = 1; i <= qtdRotativos; ++i) {
-        const QString n = QString::number(i);
-        const TCfgRotativo &c = e->Fme_Rotativo->Configuracao(qint16(p), quint16(i));
-        const bool vazio = c.Vazio;
-        t.DefinirValor(u"NRO_ROTATIVO"_s + n, vazio ? QVariant() : QVariant(i));
-        t.DefinirValor(u"TPO_ROTATIVO"_s + n, vazio ? QVariant() : QVariant(int(c.TempoExposicao)));
-        t.DefinirValor(u"SENTIDO_ROTATIVO"_s + n, vazio ? QVariant() : QVariant(CodigoDoSentido(c.Rolagem)));
-        t.DefinirValor(u"ROTULO"_s + n, vazio ? QVariant() : QVariant(c.Rotulo));
-        t.DefinirValor(u"CONFIG_PAINEL"_s + n, vazio ? QVariant() : QVariant(c.TextoConteudo()));
-    }
-    t.DefinirValor(u"TAMANHO_MENSAGEM"_s, painel->UltimaColunaAcesa(true));
-    t.DefinirValor(u"NRO_LINHAS"_s, painel->NroLinhas());
-    t.DefinirValor(u"NRO_COLUNAS"_s, painel->NroColunas());
-    t.DefinirValor(u"COR_FUNDO"_s, cor(painel->CorFundo()));
-    t.DefinirValor(u"COR_PADRAO"_s, cor(painel->CorLed()));
-    t.DefinirValor(u"ROLAGEM"_s, painel->Rolagem() != TRolagem::tsNenhum);
-    if (p == 1)
-        t.DefinirValor(u"FONTE_HORARIO"_s, TFontesLed::NumeroDaFonte(painel->RelogioFonte()));
-    const int divisao = painel->DivisaoNaColuna();
-    if (extra) {
-        t.DefinirValor(u"POSXINICIAL"_s, painel->RelogioColunaInicial());
-        t.DefinirValor(u"POSXFINAL"_s, painel->RelogioColunaFinal());
-        t.DefinirValor(u"POSYINICIAL"_s, painel->RelogioLinhaInicial());
-        t.DefinirValor(u"POSYFINAL"_s, painel->RelogioLinhaFinal());
-    } else {
-        t.DefinirValor(u"POSXINICIAL"_s, divisao != 0 ? divisao : 1);
-        t.DefinirValor(u"POSXFINAL"_s, painel->NroColunas());
-        t.DefinirValor(u"POSYINICIAL"_s, 1);
-        t.DefinirValor(u"POSYFINAL"_s, painel->NroLinhas());
-    }
-    t.DefinirValor(u"DIV_COLUNA"_s, divisao < 1 ? QVariant() : QVariant(divisao));
-    t.DefinirValor(u"COR_DIVISAO"_s, divisao < 1 ? QVariant() : cor(painel->CorLedNaDivisao()));
-    t.DefinirValor(u"DIV_LINHA"_s, false);
-    t.DefinirValor(u"EXTRA"_s, extra);
-    t.DefinirValor(u"NOVO"_s, false);
-    dados.GravarPendente();
+    if (e && painel)
+        TDestinoPaineis::Gravar(lista.Dados(), *painel, *e->Fme_Rotativo, lista.ModoExtra, NumeroSelecionado(),
+                                TipoOnibusLido);
 }
 
 void TSincronizacao::SalvaDestino()
@@ -206,23 +103,16 @@ void TSincronizacao::prepararProximo()
             p = posicao;
     if (p == 0)
         throw TErro(u"ATENÇÃO:\rOcorreu um problema ao selecionar o primeiro itinerário."_s);
-    TDtm_Destino &dados = lista.Dados();
-    TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    const bool extra = lista.ModoExtra;
-    if (t.Ativa() && t.Localizar(u"EXTRA;PAINEL;NOVO"_s, {extra, p, true}, TVazio::ComoZero)) {
-        const int numero = t.ComoInteiro(u"NRO_DESTINO"_s);
-        if (dados.Cds_Rotulos.Ativa())
-            dados.Cds_Rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {extra, numero}, TVazio::ComoZero);
-        return;
-    }
-    const int n = dados.MaiorNumero(p);
-    dados.NovaLinha(p);
-    t.DefinirValor(u"TIPOONIBUS"_s, TipoOnibusLido);
-    t.DefinirValor(u"NRO_DESTINO"_s, n + 1);
-    t.DefinirValor(u"PAINEL"_s, p);
-    t.DefinirValor(u"EXTRA"_s, extra);
-    t.DefinirValor(u"NOVO"_s, true);
-    dados.GravarPendente();
+    TDestinoPaineis::PrepararProximo(lista.Dados(), p, lista.ModoExtra, TipoOnibusLido);
+}
+
+TDestinoPaineis::TPaineis TSincronizacao::paineis() const
+{
+    TDestinoPaineis::TPaineis resultado{};
+    if (TFme_Painel *e = editor())
+        for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p)
+            resultado[size_t(p - 1)] = e->Painel(p);
+    return resultado;
 }
 
 void TSincronizacao::NovoDestinoNoFinal()

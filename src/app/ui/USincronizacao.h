@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <array>
 #include <functional>
 
 class TFlexLed;
@@ -49,6 +50,7 @@ private:
     // compares equal for the same LEDs and characters.
     QByteArray EstadoDosPaineis() const;
     void prepararProximo();
+    std::array<TPainelLed *, 4> paineis() const;
 
     TFme_Destinos &lista;
     std::function<TFme_Painel *()> editor;
