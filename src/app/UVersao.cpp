@@ -16,3 +16,8 @@ QString TextoVersao()
 {
     return TextoVersao(DORVIK_VERSAO_MAIOR, DORVIK_VERSAO_MENOR);
 }
+
+QString VersaoDoPrograma()
+{
+    return QStringLiteral("%1.%2").arg(DORVIK_VERSAO_MAIOR).arg(DORVIK_VERSAO_MENOR);
+}

@@ -8,3 +8,5 @@
 QString TextoVersao(int maior, int menor);
 // The version set once in the build (the project's version).
 QString TextoVersao();
+// The version as set in the build, for --version ("0.1").
+QString VersaoDoPrograma();

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "app/UVersao.h"
 #include "cli/UComandos.h"
 #include "panel/UErro.h"
 
@@ -18,7 +19,8 @@ void imprimirAjuda(QTextStream &saida)
     saida << "Usage: dorvik-cli COMMAND [ARGS]\n\nCommands:\n";
     for (const TComando &c : Comandos())
         saida << "  " << c.Uso << "\n      " << c.Descricao << "\n";
-    saida << "  --help\n      Shows this text.\n\nExit codes: 0 done, 1 error, 2 wrong usage.\n";
+    saida << "  --help\n      Shows this text.\n  --version\n      Prints the version.\n\n"
+             "Exit codes: 0 done, 1 error, 2 wrong usage.\n";
 }
 
 // Qt's own diagnostics (such as "XDG_RUNTIME_DIR not set" in a root shell)
@@ -67,6 +69,10 @@ int main(int argc, char *argv[])
     const QString nome = argumentos.takeFirst();
     if (nome == u"--help" || nome == u"-h") {
         imprimirAjuda(saida);
+        return 0;
+    }
+    if (nome == u"--version") {
+        saida << "dorvik-cli " << VersaoDoPrograma() << "\n";
         return 0;
     }
     for (const TComando &c : Comandos()) {

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/UVersao.h"
 #include "app/projeto_fixture.h"
 #include "output/UGeracaoArquivo.h"
 #include "output/saida_fixture.h"
@@ -365,6 +366,18 @@ private slots:
         const TResultado r = executar({u"list"_s, caminho(u"ausente.ar1"_s)});
         QCOMPARE(r.Codigo, 1);
         QVERIFY2(r.Erro.contains(u"ausente.ar1"_s), qPrintable(r.Erro));
+    }
+
+    void versao()
+    {
+        const TResultado r = executar({u"--version"_s});
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(r.Saida, u"dorvik-cli "_s + VersaoDoPrograma() + u'\n');
+        QProcess programa;
+        programa.start(QCoreApplication::applicationDirPath() + u"/../dorvik"_s, {u"--version"_s});
+        QVERIFY(programa.waitForFinished(30000));
+        QCOMPARE(programa.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(programa.readAllStandardOutput()), u"dorvik "_s + VersaoDoPrograma() + u'\n');
     }
 
     void usoErrado_data()

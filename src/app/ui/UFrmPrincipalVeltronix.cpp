@@ -317,6 +317,15 @@ void TFrm_PrincipalVeltronix::Timer1Timer()
     }
 }
 
+void TFrm_PrincipalVeltronix::AbrirNaPartida(const QString &arquivo)
+{
+    Timer1->stop();
+    ArquivoEscolhido = arquivo;
+    Act_AbrirProjeto->trigger();
+    if (!projeto)
+        Timer1Timer();
+}
+
 int TFrm_PrincipalVeltronix::PrepararColunas(int quantidade)
 {
     const int largura = LarguraDosRotulos(Fme_Destinos->LarguraGrade(), Fme_Destinos->LarguraColunaNumero(),

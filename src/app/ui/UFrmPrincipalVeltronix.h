@@ -51,6 +51,9 @@ public:
 
     // The start-up selection (the one-shot timer's tick).
     void Timer1Timer();
+    // Started with a project file: opens it as "Abrir Archivo" does, without the
+    // selection; when it cannot be opened (the error is shown), the selection follows.
+    void AbrirNaPartida(const QString &arquivo);
 
     TFme_Destinos *Fme_Destinos;
     QWidget *Pnl_AreaTrabalho;

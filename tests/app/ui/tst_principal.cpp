@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "app/UProjetoArquivo.h"
+#include "app/UVersao.h"
 #include "app/ui/UFrmPrincipalVeltronix.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(j.Painel(3).NroColunas(), 32);
         QCOMPARE(j.Editor().FlexLed(4), nullptr);
         QCOMPARE(j.janela.windowTitle(), titulo + u" [ NOVO ]"_s);
-        QCOMPARE(j.janela.PainelStatus[2]->text(), u"Versão: 0.1     "_s);
+        QCOMPARE(j.janela.PainelStatus[2]->text(), u"Versão: "_s + TextoVersao() + u"     "_s);
         QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->columnCount(), 4);
         QVERIFY(j.Lista().Btn_SalvarDestino->isEnabled() && j.Lista().Dbg_DestinosExtras->isEnabled());
         QCOMPARE(j.Lista().Dbg_DestinosExtras->horizontalHeader()->sectionSize(0), 55);
@@ -485,6 +486,42 @@ private slots:
         QCOMPARE(j.Painel(2).NroColunas(), tipo == 1 ? 80 : 80);
         QVERIFY(!j.janela.Projeto()->Alterado);
         QCOMPARE(j.janela.TipoOnibusLido, tipo);
+    }
+
+    // Started with a project file: opened without the selection; a damaged one shows its error, then the selection.
+    void abrirNaPartida()
+    {
+        const QString bom = caminho(u"partida.ar1"_s);
+        {
+            TDtm_Destino d;
+            d.AbrirTabelas({});
+            TTabelaMemoria &t = d.Cds_DestinosExtras;
+            t.Acrescentar();
+            t.DefinirValor(u"PAINEL"_s, 3);
+            t.DefinirValor(u"NRO_DESTINO"_s, 1);
+            d.GravarPendente();
+            QVERIFY(d.SalvarArquivo(bom));
+        }
+        {
+            TJanela j;
+            TRespostasDialogos d;
+            j.janela.AbrirNaPartida(bom);
+            QVERIFY(d.Janelas().isEmpty());
+            QVERIFY(j.janela.Projeto());
+            QCOMPARE(j.janela.Projeto()->NomeArquivo, bom);
+            QVERIFY(j.Editor().FlexLed(3) && !j.Editor().FlexLed(1));
+        }
+        const QString ruim = caminho(u"ruim.ar1"_s);
+        QVERIFY(Fixture::GravarArquivo(ruim, "isto não é um projeto"));
+        TJanela j;
+        TRespostasMensagem r({TMensagem::mrOk});
+        TRespostasDialogos d;
+        d.ResponderJanela([](QDialog &) { return int(QDialog::Rejected); });
+        j.janela.AbrirNaPartida(ruim);
+        QCOMPARE(r.Pedidos().size(), 1);
+        QVERIFY2(r.Pedidos().constFirst().Texto.contains(u"ruim.ar1"_s), qPrintable(r.Pedidos().constFirst().Texto));
+        QCOMPARE(d.Janelas().size(), 1);
+        QCOMPARE(j.terminou, 1);
     }
 
     // Back to selection, "Fechar Arquivo", then closing the selection: the save question first, then the end.
