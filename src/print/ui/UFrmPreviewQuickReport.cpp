@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -250,6 +251,20 @@ void TFrm_PreviewQuickReport::definirEstado(TEstado estado)
     TextoEstado = TextoDoEstado(estado);
     paineis[0]->setText(TextoEstado);
     paineis[0]->repaint();
+}
+
+void TFrm_PreviewQuickReport::showEvent(QShowEvent *evento)
+{
+    QDialog::showEvent(evento);
+    if (evento->spontaneous())
+        return;
+    // The pages were laid out before the window had its size, and the view
+    // kept its centre since: the operator starts at the top of page 1.
+    QTimer::singleShot(0, this, [this] {
+        QScrollBar *vertical = QRPreview1->findChild<QGraphicsView *>()->verticalScrollBar();
+        vertical->setValue(vertical->minimum());
+        AtualizarEstado();
+    });
 }
 
 bool TFrm_PreviewQuickReport::eventFilter(QObject *objeto, QEvent *evento)

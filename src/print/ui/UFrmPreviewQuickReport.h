@@ -71,6 +71,7 @@ public:
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
 
 private:
     void criarComandos();

@@ -136,6 +136,10 @@ private slots:
                 .arg(janela.TextoDoPainel(1));
         };
         QCOMPARE(estado(), u"1 -> Página 1 de 3"_s);
+        // The view starts at the top of page 1.
+        QScrollBar *vertical = barra(janela, Qt::Vertical);
+        QVERIFY(vertical->maximum() > 0);
+        QCOMPARE(vertical->value(), vertical->minimum());
         tecla(janela, Qt::Key_PageDown);
         QCOMPARE(estado(), u"2 <> Página 2 de 3"_s);
         tecla(janela, Qt::Key_PageDown);
