@@ -34,12 +34,12 @@ QStringList TMedidorQt::QuebrarParagrafo(const QString &paragrafo, const TFonteR
     QTextOption opcao;
     opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(opcao);
+    // The blanks a line ends on are not printed.
+    static const QRegularExpression brancosFinais(u"\\s+$"_s);
     QStringList linhas;
     layout.beginLayout();
     for (QTextLine linha = layout.createLine(); linha.isValid(); linha = layout.createLine()) {
         linha.setLineWidth(largura * UnidadesPorMm);
-        // The blanks a line ends on are not printed.
-        static const QRegularExpression brancosFinais(u"\\s+$"_s);
         linhas << paragrafo.mid(linha.textStart(), linha.textLength()).remove(brancosFinais);
     }
     layout.endLayout();

@@ -1,7 +1,5 @@
 #include "print/URelatorioPagina.h"
 
-#include <QtMath>
-
 QFont FonteQt(const TFonteRelatorio &fonte)
 {
     QFont f(fonte.Familia);
