@@ -18,6 +18,7 @@
 #include "output/UGeracaoArquivo.h"
 #include "output/saida_fixture.h"
 #include "panel/UFontes.h"
+#include "print/pdf_fixture.h"
 
 using namespace Fixture;
 
@@ -172,6 +173,7 @@ private slots:
         QVERIFY(QDir(pasta.path()).mkdir(u"pasta.art"_s));
         QVERIFY(!projetoAlterado(u"grande.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET NRO_DESTINO = 1099511627776 "
                                                   u"WHERE rowid = 2"_s).isEmpty());
+        QVERIFY(!projetoAlterado(u"semextras.ar1"_s, u"DELETE FROM DESTINOS_EXTRAS WHERE EXTRA = 1"_s).isEmpty());
         QVERIFY(!projetoAlterado(u"semsinal.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET PAINEL = CASE rowid % 4 "
                                                     u"WHEN 0 THEN NULL WHEN 1 THEN 0 WHEN 2 THEN 5 ELSE 99 END"_s)
                      .isEmpty());
@@ -244,6 +246,16 @@ private slots:
         QTest::newRow("no row of a fitted sign")
             << QStringList{art, caminho(u"semsinal.ar1"_s), caminho(u"semsinal.art"_s)} << QString()
             << u"Archivo não contien destinos informados"_s;
+        QTest::newRow("listing over its project")
+            << QStringList{u"listing"_s, projeto, caminho(u"link.ar1"_s), forcar} << u"link.ar1"_s << mesmo;
+        QTest::newRow("listing over a file, no --force")
+            << QStringList{u"listing"_s, projeto, projetoSoExtras} << projetoSoExtras
+            << u"já existe.\nUse --force para substituí-lo."_s;
+        QTest::newRow("listing into a folder") << QStringList{u"listing"_s, projeto, caminho(u"pasta.art"_s), forcar}
+                                               << u"pasta.art"_s << u"não é um arquivo comum: é uma pasta"_s;
+        QTest::newRow("listing of no extra message")
+            << QStringList{u"listing"_s, caminho(u"semextras.ar1"_s), caminho(u"semextras.pdf"_s), u"--extras"_s}
+            << u"semextras.ar1"_s << u"não tem extras a listar.\nNada foi gravado."_s;
         QTest::newRow("glyph-sheet into a missing folder")
             << QStringList{u"glyph-sheet"_s, caminho(u"falta/folha.png"_s)} << u"falta/folha.png"_s
             << u"o arquivo ou a pasta não existe"_s;
@@ -388,6 +400,9 @@ private slots:
         QTest::newRow("opção desconhecida") << QStringList{u"export-art"_s, u"a.ar1"_s, u"b.art"_s, u"--forca"_s};
         QTest::newRow("list sem projeto") << QStringList{u"list"_s};
         QTest::newRow("list com opção desconhecida") << QStringList{u"list"_s, u"a.ar1"_s, u"--extra"_s};
+        QTest::newRow("listing sem saída") << QStringList{u"listing"_s, u"a.ar1"_s};
+        QTest::newRow("listing com opção desconhecida")
+            << QStringList{u"listing"_s, u"a.ar1"_s, u"b.pdf"_s, u"--extra"_s};
     }
     void usoErrado()
     {
@@ -412,6 +427,41 @@ private slots:
         QCOMPARE(r.Erro, QString());
         QCOMPARE(r.Codigo, 0);
         QCOMPARE(r.Saida, linhas);
+    }
+
+    void listagem_data()
+    {
+        QTest::addColumn<QString>("projeto");
+        QTest::addColumn<QStringList>("opcoes");
+        QTest::addColumn<QString>("resumo");
+        QTest::addColumn<QStringList>("textos");
+        QTest::newRow("destinos") << projeto << QStringList{} << u"3 destinos em 1 página"_s
+                                  << QStringList{u"Nº Destino Frontal Lateral 1 Centro Estação 2 Rua A 3"_s};
+        QTest::newRow("extras") << projeto << QStringList{u"--extras"_s} << u"1 extra em 1 página"_s
+                                << QStringList{u"Nº Extra Frontal Lateral 1 Recolhe"_s};
+        // A bus whose signs hold extra messages only still has its signs' columns.
+        QTest::newRow("extras only") << projetoSoExtras << QStringList{u"--extras"_s} << u"1 extra em 1 página"_s
+                                     << QStringList{u"Nº Extra Frontal 1 Recolhe"_s};
+    }
+    // The listing as a PDF: its text, and one line on success.
+    void listagem()
+    {
+        QFETCH(QString, projeto);
+        QFETCH(QStringList, opcoes);
+        QFETCH(QString, resumo);
+        QFETCH(QStringList, textos);
+        const QString saida = caminho(u"listagem.pdf"_s);
+        const TResultado r = executar(QStringList{u"listing"_s, projeto, saida, u"--force"_s} + opcoes);
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): Lista de Destinos, %3.\n"_s.arg(saida)
+                              .arg(QFileInfo(saida).size())
+                              .arg(resumo));
+        const QStringList paginas = Fixture::PaginasDoPdf(saida);
+        QCOMPARE(paginas.size(), 1);
+        for (const QString &texto : textos + QStringList{u"Dorvik System [ %1 ]"_s.arg(projeto),
+                                                         u"Lista de Destinos"_s, u"Página: 001/001"_s})
+            QVERIFY2(paginas[0].contains(texto), qPrintable(texto + u" | "_s + paginas[0]));
     }
 };
 
