@@ -89,6 +89,13 @@ void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool
         novaLinha(dados.MaiorNumero(p) + 1);
     }
 
+    EscreverColunas(t, painel, rotativos, extra);
+    dados.GravarPendente();
+}
+
+void EscreverColunas(TTabelaMemoria &t, const TPainelLed &painel, TRotativos &rotativos, bool extra)
+{
+    const int p = painel.Tag;
     for (int i = 1; i <= qtdRotativos; ++i) {
         const QString n = QString::number(i);
         const TCfgRotativo &c = rotativos.Configuracao(qint16(p), quint16(i));
@@ -124,7 +131,6 @@ void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool
     t.DefinirValor(u"DIV_LINHA"_s, false);
     t.DefinirValor(u"EXTRA"_s, extra);
     t.DefinirValor(u"NOVO"_s, false);
-    dados.GravarPendente();
 }
 
 void PrepararProximo(TDtm_Destino &dados, int p, bool extra, int tipoOnibus)

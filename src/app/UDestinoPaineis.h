@@ -28,6 +28,10 @@ void Carregar(TTabelaMemoria &destinos, bool extra, int numero, const TPaineis &
 // found, a pending new row, or a new one (see the rules in the source), and posts it.
 void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool extra, int numero, int tipoOnibus);
 
+// Writes the panel and its slots into the current row, being edited or
+// inserted (everything but the row's keys: kind, position, number).
+void EscreverColunas(TTabelaMemoria &destinos, const TPainelLed &painel, TRotativos &rotativos, bool extra);
+
 // Prepares the next entry: the pending new row of the position (made after the
 // highest number when missing) becomes the label table's current line.
 void PrepararProximo(TDtm_Destino &dados, int posicao, bool extra, int tipoOnibus);

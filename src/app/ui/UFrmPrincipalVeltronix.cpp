@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "panel/ui/UFlexLed.h"
 #include "panel/ui/UFmeFontes.h"
 #include "panel/ui/UMensagem.h"
+#include "print/ui/URptListagemDestinosVeltronix.h"
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +73,11 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
     LarguraColunaNumero = qint16(Fme_Destinos->LarguraColunaNumero());
     setWindowTitle(TMensagem::TituloAplicacao());
 
+    ImprimirListagem = [this](bool frontal, bool lateral, bool traseiro, bool auxiliar) {
+        const QString numero = Fme_Destinos->Dbg_DestinosExtras->model()->headerData(0, Qt::Horizontal).toString();
+        ::ImprimirListagem(frontal, lateral, traseiro, auxiliar, Fme_Destinos->Dados().Cds_Rotulos, windowTitle(),
+                           numero);
+    };
     Sincronizacao.NomeArquivo = [this] { return projeto ? projeto->NomeArquivo : QString(); };
     Sincronizacao.MarcarAlterado = [this] {
         if (projeto)

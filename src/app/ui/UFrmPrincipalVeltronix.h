@@ -35,7 +35,8 @@ public:
 
     // Ends the program; tests replace it.
     std::function<void()> Terminar;
-    // The listing report of the label table for the fitted signs; the print command calls it.
+    // The listing report of the label table for the fitted signs, shown in the
+    // preview; the print command calls it (tests replace it).
     std::function<void(bool frontal, bool lateral, bool traseiro, bool auxiliar)> ImprimirListagem;
     TSincronizacao Sincronizacao;
 

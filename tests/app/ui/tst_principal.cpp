@@ -28,6 +28,7 @@
 #include "panel/ui/UMensagem.h"
 #include "panel/ui/URespostasDialogos.h"
 #include "panel/ui/URespostasMensagem.h"
+#include "print/ui/UFrmPreviewQuickReport.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,11 +45,13 @@ class TestePrincipal : public QObject {
         TFrm_PrincipalVeltronix janela;
         int terminou = 0;
         QList<QList<bool>> impressoes;
-        TJanela()
+        // registrarImpressao: the print command records its call instead of showing the listing.
+        explicit TJanela(bool registrarImpressao = true)
         {
             janela.Timer1->stop();
             janela.Terminar = [this] { ++terminou; };
-            janela.ImprimirListagem = [this](bool f, bool l, bool t, bool a) { impressoes.append({f, l, t, a}); };
+            if (registrarImpressao)
+                janela.ImprimirListagem = [this](bool f, bool l, bool t, bool a) { impressoes.append({f, l, t, a}); };
             janela.resize(1366, 740);
             janela.show();
             janela.activateWindow();
@@ -230,6 +233,25 @@ private slots:
         j.janela.Act_ImprimirProjeto->trigger();
         QCOMPARE(j.impressoes, (QList<QList<bool>>{{true, true, false, false}}));
         QVERIFY(!j.janela.Lbl_Salvando->isVisible());
+    }
+
+    // The print command shows the listing of the list's lines in the preview, with the window's caption.
+    void imprimirMostraListagem()
+    {
+        TJanela j(false);
+        novoProjeto(j, {1, 0, 2, 0});
+        j.Digitar(1, u"CENTRO"_s);
+        j.SalvarDestino();
+        QString legenda;
+        int paginas = 0;
+        TFrm_PreviewQuickReport::ExibirModal = [&](TFrm_PreviewQuickReport &p) {
+            legenda = p.windowTitle();
+            paginas = p.QuantidadeDePaginas();
+        };
+        const auto restaurar = qScopeGuard([] { TFrm_PreviewQuickReport::ExibirModal = nullptr; });
+        QTest::mouseClick(j.janela.Btn_ImprimirProjeto, Qt::LeftButton);
+        QCOMPARE(paginas, 1);
+        QVERIFY2(legenda.contains(u"Lista de Destinos"_s), qPrintable(legenda));
     }
 
     // "Extra": other captions, "Nº Extra", the clock button; "Destino" back.
