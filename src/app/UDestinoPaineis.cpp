@@ -98,7 +98,11 @@ void EscreverColunas(TTabelaMemoria &t, const TPainelLed &painel, TRotativos &ro
     const int p = painel.Tag;
     for (int i = 1; i <= qtdRotativos; ++i) {
         const QString n = QString::number(i);
-        const TCfgRotativo &c = rotativos.Configuracao(qint16(p), quint16(i));
+        // A slot the position never had is an empty one: looked up, not made.
+        bool achou = false;
+        const TCfgRotativo *existente = rotativos.BuscarConfiguracao(qint16(p), quint16(i), false, achou);
+        const TCfgRotativo vazia{quint16(i), qint16(p)};
+        const TCfgRotativo &c = existente ? *existente : vazia;
         const bool vazio = c.Vazio;
         t.DefinirValor(u"NRO_ROTATIVO"_s + n, vazio ? QVariant() : QVariant(i));
         t.DefinirValor(u"TPO_ROTATIVO"_s + n, vazio ? QVariant() : QVariant(int(c.TempoExposicao)));

@@ -4,12 +4,16 @@
 #include "app/ui/UFrmPrincipalVeltronix.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include "app/UImportacaoLista.h"
 #include "app/UNomeArquivo.h"
+#include "app/ui/UFrmImportarLista.h"
+#include "panel/UArquivoDisco.h"
 #include "app/UTransferencia.h"
 #include "app/ui/UDialogosProjeto.h"
 #include "app/ui/UFrmAdicionarPainel.h"
@@ -64,6 +68,7 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
     l.AoRemoverDestino = [&s] { s.ExcluiDestino(); };
     l.AoHorarioSaida = [&s] { s.InsereHorario(); };
+    l.AoImportarLista = [this] { ImportarLista(); };
     l.AoAbrirDestino = [this] {
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();
@@ -417,4 +422,37 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
     };
     if (transferencia.Gravar(geracao, nome))
         TMensagem::Informacao(u"O Archivo foi salvo !"_s);
+}
+
+void TFrm_PrincipalVeltronix::ImportarLista()
+{
+    TFme_Painel *e = Editor();
+    if (!e)
+        return;
+    const QString arquivo = TDialogos::Abrir(u"Importar Lista de Destinos..."_s,
+                                             u"Lista de Destinos (*.csv)|*.csv|Todos os Arquivos (*.*)|*.*"_s);
+    if (arquivo.isEmpty())
+        return;
+    TArquivoDisco::ExigirLeitura(arquivo);
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        throw TErro(u"ATENÇÃO:\r\nNão foi possível ler o arquivo \"%1\"."_s.arg(arquivo));
+    const TListaDestinos lista = LerLista(f.readAll());
+    QList<TSinalEquipado> sinais;
+    for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p)
+        if (const TPainelLed *painel = e->Painel(p))
+            sinais.append({p, painel->NroLinhas(), painel->NroColunas()});
+    TDtm_Destino &dados = Fme_Destinos->Dados();
+    if (!dados.Cds_DestinosExtras.Ativa())
+        Fme_Destinos->AbrirTabelas(projeto->NomeArquivo);
+    TImportacaoLista importacao(dados, sinais, Sincronizacao.TipoOnibusLido);
+    TFrm_ImportarLista janela(importacao, lista, this);
+    if (TDialogos::Executar(janela) != QDialog::Accepted)
+        return;
+    importacao.Importar();
+    projeto->Alterado = true;
+    if (Fme_Destinos->ModoExtra)
+        Fme_Destinos->MostrarExtras();
+    else
+        Fme_Destinos->MostrarDestinos();
 }

@@ -105,6 +105,8 @@ private:
     void VoltarASelecao();
     void AdicionaPainel();
     void TransferirProjeto();
+    // "Importar Lista de Destinos...": a file, what it will do, then the rows.
+    void ImportarLista();
     void Imprimir();
     // Panels edited since their destination was loaded or stored: asks
     // "Salvar o destino editado?"; false when the operator cancelled.

@@ -199,6 +199,9 @@ void TFme_Destinos::criarMenu()
     connect(InserirNovoDestinoAqui1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoAqui); });
     connect(ExcluiresteDestino1, &QAction::triggered, this, [this] { disparar(AoRemoverDestino); });
     connect(AbrirnovoDestinonoFinal1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoNoFinal); });
+    PopupMenu1->addSeparator();
+    ImportarLista1 = PopupMenu1->addAction(u"Importar Lista de Destinos..."_s);
+    connect(ImportarLista1, &QAction::triggered, this, [this] { disparar(AoImportarLista); });
 }
 
 void TFme_Destinos::seguirCursor(int linha)

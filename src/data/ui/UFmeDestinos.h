@@ -57,6 +57,7 @@ public:
     std::function<void()> AoInserirDestinoNoFinal;
     std::function<void()> AoHorarioSaida;
     std::function<void()> AoMudarModo;
+    std::function<void()> AoImportarLista; // "Importar Lista de Destinos..."
 
     // The operator's handlers. An event that fails shows its error in the
     // error box; the save returns false then, and the panels are not cleared.
@@ -79,6 +80,7 @@ public:
     QAction *InserirNovoDestinoAqui1;
     QAction *ExcluiresteDestino1;
     QAction *AbrirnovoDestinonoFinal1;
+    QAction *ImportarLista1;
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;

@@ -8,13 +8,17 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/UProjetoArquivo.h"
 #include "app/UVersao.h"
+#include "app/UTransferencia.h"
+#include "app/ui/UFrmImportarLista.h"
 #include "app/ui/UFrmPrincipalVeltronix.h"
+#include "output/UGeracaoArquivo.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
 #include "editor/ui/UFmeCoresLED.h"
@@ -67,7 +71,13 @@ class TestePrincipal : public QObject {
         {
             QTest::mouseClick(&Painel(p), Qt::LeftButton, {}, QPoint(2, 2));
             Editor().FocarPainelAtivo();
-            QTest::keyClicks(Painel(p).CapturaDeTeclas(), texto);
+            // keyClicks handles ASCII only; other characters go as text with no key.
+            for (const QChar c : texto)
+                if (c.unicode() < 128)
+                    QTest::keyClicks(Painel(p).CapturaDeTeclas(), QString(c));
+                else
+                    QTest::sendKeyEvent(QTest::Click, Painel(p).CapturaDeTeclas(), Qt::Key_unknown, QString(c),
+                                        Qt::NoModifier);
         }
         void Tecla(Qt::Key tecla, Qt::KeyboardModifiers mod = {})
         {
@@ -607,6 +617,48 @@ private slots:
         QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
         QCOMPARE(nao.Pedidos().constFirst().Texto, u"ATENCION:\rGrabar o Archivo no PenDrive?"_s);
         QVERIFY(j.Lista().ModoExtra);
+    }
+
+    // The list's menu imports a list after showing what it will do; the file equals the one
+    // of the same texts typed on the signs and centred (F6).
+    void importarLista()
+    {
+        TJanela digitado;
+        novoProjeto(digitado, {3, 1, 0, 0});
+        digitado.Digitar(1, u"CENTRO"_s);
+        digitado.Tecla(Qt::Key_F6);
+        digitado.Digitar(2, u"Praça"_s);
+        digitado.Tecla(Qt::Key_F6);
+        digitado.SalvarDestino();
+
+        const QString lista = caminho(u"lista.csv"_s);
+        QVERIFY(Fixture::GravarArquivo(lista, "numero;frontal;lateral\n1;CENTRO;Praça\n"));
+        TJanela j;
+        novoProjeto(j, {3, 1, 0, 0});
+        TRespostasDialogos d;
+        d.ResponderArquivo(lista);
+        QStringList acoes;
+        d.ResponderJanela([&](QDialog &janela) {
+            auto &f = static_cast<TFrm_ImportarLista &>(janela);
+            for (int r = 0; r < f.Tbl_Linhas->rowCount(); ++r)
+                acoes << f.Tbl_Linhas->item(r, 2)->text() + u' ' + f.Tbl_Linhas->item(r, 3)->text();
+            f.show();
+            QTest::mouseClick(f.Btn_Importar, Qt::LeftButton);
+            return f.result();
+        });
+        j.Lista().ImportarLista1->trigger();
+        QCOMPARE(acoes, QStringList{u"Cria CENTRO | Praça"_s});
+        QVERIFY(j.janela.Projeto()->Alterado);
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->data(j.Lista().Dbg_DestinosExtras->model()->index(0, 1))
+                     .toString(),
+                 u"CENTRO"_s);
+
+        const QList<TSinalEquipado> sinais{{1, 13, 96}, {2, 8, 80}};
+        TGeracaoArquivo a;
+        TGeracaoArquivo b;
+        TTransferencia(digitado.Lista().Dados(), sinais).Preencher(a);
+        TTransferencia(j.Lista().Dados(), sinais).Preencher(b);
+        QCOMPARE(b.GerarBytes(), a.GerarBytes());
     }
 
     // A whole day: front and rear, two destinations and an extra with a clock, saved, closed,

@@ -72,9 +72,10 @@ private slots:
         QCOMPARE(lista.Act_RemoveDestino->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
         QStringList itens;
         for (QAction *a : lista.PopupMenu1->actions())
-            itens << a->text() + (a->icon().isNull() ? u" (sem imagem)"_s : QString());
+            itens << (a->isSeparator() ? u"-"_s : a->text() + (a->icon().isNull() ? u" (sem imagem)"_s : QString()));
         QCOMPARE(itens, (QStringList{u"Inserir novo Destino aqui"_s, u"Excluir este Destino"_s,
-                                     u"Inserir novo Destino no Final"_s}));
+                                     u"Inserir novo Destino no Final"_s, u"-"_s,
+                                     u"Importar Lista de Destinos... (sem imagem)"_s}));
     }
 
     // Extras: other captions, another first column title, the clock button; back again.
