@@ -392,6 +392,29 @@ private slots:
         QCOMPARE(QString::fromUtf8(programa.readAllStandardOutput()), u"dorvik "_s + VersaoDoPrograma() + u'\n');
     }
 
+    // A new project from a list; list --csv reads back; the same numbers again only with --replace.
+    void importarLista()
+    {
+        const QString novo = caminho(u"importado.ar1"_s);
+        const QString lista = caminho(u"lista.csv"_s);
+        QVERIFY(Fixture::GravarArquivo(lista, "numero,frontal,lateral\n1,CENTRO,Praça\n2,\"BAIRRO\",\n"));
+        TResultado r = executar({u"import-csv"_s, novo, lista, u"--front"_s, u"13x96"_s, u"--side"_s, u"8x80"_s});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(r.Saida, u"Importado \"%1\": 2 números (2 novos, 0 substituídos; 0 extras).\n"_s.arg(novo));
+        r = executar({u"list"_s, novo, u"--csv"_s});
+        QCOMPARE(r.Saida, u"numero;frontal;lateral\n1;CENTRO;Praça\n2;BAIRRO;\n"_s);
+        const QString volta = caminho(u"volta.csv"_s);
+        QVERIFY(Fixture::GravarArquivo(volta, r.Saida.toUtf8()));
+        r = executar({u"import-csv"_s, novo, volta});
+        QCOMPARE(r.Codigo, 1);
+        QVERIFY2(r.Erro.contains(u"linha 2: o número 1 já existe no projeto"_s), qPrintable(r.Erro));
+        r = executar({u"import-csv"_s, novo, volta, u"--replace"_s});
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(executar({u"list"_s, novo}).Saida, u"1\tCENTRO\tPraça\n2\tBAIRRO\t\n"_s);
+        QCOMPARE(executar({u"import-csv"_s, caminho(u"sem_sinais.ar1"_s), lista}).Codigo, 2);
+    }
+
     void usoErrado_data()
     {
         QTest::addColumn<QStringList>("argumentos");
