@@ -131,6 +131,30 @@ void TFrm_PrincipalVeltronix::MostrarTipo(bool extra)
     Sincronizacao.MarcarPaineisComoGravados();
 }
 
+// A project for the signs of the model state, its simulator shown in the progress label.
+void TFrm_PrincipalVeltronix::criarProjeto()
+{
+    projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
+                                         Modelos.TemTraseiro, Modelos.TemAuxiliar);
+    projeto->AoAlterarSimulador = [this](bool ligado) {
+        Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
+        Lbl_Salvando->setEnabled(ligado);
+        Lbl_Salvando->setVisible(ligado);
+        Lbl_Salvando->repaint();
+    };
+}
+
+// The last steps of new and open, also after a failure.
+void TFrm_PrincipalVeltronix::aposAbrir()
+{
+    if (TFme_Painel *e = Editor())
+        e->AtualizarAoAtivar = true;
+    AtualizaComandos();
+    focarEditor();
+    Fme_Destinos->MostrarDestinos();
+    Sincronizacao.MarcarPaineisComoGravados();
+}
+
 void TFrm_PrincipalVeltronix::NovoProjeto()
 {
     MostrarProgresso(u"Novo Archivo...aguarde."_s);
@@ -143,25 +167,11 @@ void TFrm_PrincipalVeltronix::NovoProjeto()
     projeto.reset();
     comLimpeza(
         [&] {
-            projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
-                                                 Modelos.TemTraseiro, Modelos.TemAuxiliar);
-            projeto->AoAlterarSimulador = [this](bool ligado) {
-                Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
-                Lbl_Salvando->setEnabled(ligado);
-                Lbl_Salvando->setVisible(ligado);
-                Lbl_Salvando->repaint();
-            };
+            criarProjeto();
             DimensionaPaineis(largura);
             Fme_Destinos->ReabrirTabelas({});
         },
-        [&] {
-            if (TFme_Painel *e = Editor())
-                e->AtualizarAoAtivar = true;
-            AtualizaComandos();
-            focarEditor();
-            Fme_Destinos->MostrarDestinos();
-            Sincronizacao.MarcarPaineisComoGravados();
-        });
+        [this] { aposAbrir(); });
 }
 
 void TFrm_PrincipalVeltronix::AbrirProjeto()
@@ -203,14 +213,7 @@ void TFrm_PrincipalVeltronix::AbrirProjeto()
                     tamanhos[p - 1].Colunas = colunas;
             }
             Fme_Destinos->MostrarDestinos();
-            projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
-                                                 Modelos.TemTraseiro, Modelos.TemAuxiliar);
-            projeto->AoAlterarSimulador = [this](bool ligado) {
-                Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
-                Lbl_Salvando->setEnabled(ligado);
-                Lbl_Salvando->setVisible(ligado);
-                Lbl_Salvando->repaint();
-            };
+            criarProjeto();
             const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
             const bool fonteGrande = Modelos.TipoOnibus == 1 || Modelos.TipoOnibus == 2 || Modelos.TipoOnibus == 5;
             const TTipoFonte fontes[] = {fonteGrande ? TTipoFonte::tfVeltronix13x7 : TTipoFonte::tfVeltronix8x7,
@@ -226,14 +229,7 @@ void TFrm_PrincipalVeltronix::AbrirProjeto()
             Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
             projeto->NomeArquivo = ArquivoEscolhido;
         },
-        [&] {
-            if (TFme_Painel *e = Editor())
-                e->AtualizarAoAtivar = true;
-            AtualizaComandos();
-            focarEditor();
-            Fme_Destinos->MostrarDestinos();
-            Sincronizacao.MarcarPaineisComoGravados();
-        });
+        [this] { aposAbrir(); });
 }
 
 void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)

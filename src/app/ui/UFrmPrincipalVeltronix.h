@@ -116,6 +116,8 @@ private:
     void instalarEventosDaLista();
     // After a project command: tools and panels of the open project refreshed.
     void focarEditor();
+    void criarProjeto();
+    void aposAbrir();
     void Alinhar(int botao);
     void LimpaTudo();
     void QuadricularPainel();
