@@ -18,6 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
+using TArquivoProjeto::TConteudoProjeto;
+
 namespace {
 
 const QString NomeTabela = u"DESTINOS_EXTRAS"_s;
@@ -80,7 +82,8 @@ void Executar(QSqlQuery &consulta, const QString &sql, const QString &arquivo)
         FalhaGravar(arquivo, consulta.lastError());
 }
 
-void EscreverBanco(const QString &caminho, const QString &arquivo, const TTabelaMemoria &tabela)
+void EscreverBanco(const QString &caminho, const QString &arquivo, const TConteudoProjeto &conteudo,
+                   const std::function<void(QSqlDatabase &)> &antesDeConcluir)
 {
     TConexaoSqlite conexao(caminho, false);
     if (!conexao.Banco().isOpen())
@@ -88,9 +91,9 @@ void EscreverBanco(const QString &caminho, const QString &arquivo, const TTabela
     QSqlQuery consulta(conexao.Banco());
     QStringList definicoes;
     QStringList marcas;
-    std::vector<int> colunas;
-    for (int i = 0; i < tabela.QuantidadeDeColunas(); ++i) {
-        const TColunaTabela &coluna = tabela.Coluna(i);
+    std::vector<size_t> colunas;
+    for (size_t i = 0; i < conteudo.Colunas.size(); ++i) {
+        const TColunaTabela &coluna = conteudo.Colunas[i];
         if (coluna.Calculada)
             continue;
         definicoes << u"\"%1\" %2"_s.arg(coluna.Nome, TipoSql(coluna.Tipo));
@@ -103,12 +106,15 @@ void EscreverBanco(const QString &caminho, const QString &arquivo, const TTabela
         FalhaGravar(arquivo, conexao.Banco().lastError());
     if (!consulta.prepare(u"INSERT INTO %1 VALUES (%2)"_s.arg(NomeTabela, marcas.join(u','))))
         FalhaGravar(arquivo, consulta.lastError());
-    for (int linha = 0; linha < tabela.QuantidadeDeLinhas(); ++linha) {
+    for (const QVector<QVariant> &linha : conteudo.Linhas) {
         for (size_t k = 0; k < colunas.size(); ++k)
-            consulta.bindValue(int(k), ValorSql(tabela.Coluna(colunas[k]).Tipo,
-                                                tabela.ValorNaLinha(linha, colunas[k])));
+            consulta.bindValue(int(k), ValorSql(conteudo.Colunas[colunas[k]].Tipo, linha.value(int(colunas[k]))));
         if (!consulta.exec())
             FalhaGravar(arquivo, consulta.lastError());
+    }
+    if (antesDeConcluir) {
+        QSqlDatabase banco = conexao.Banco();
+        antesDeConcluir(banco);
     }
     if (!conexao.Banco().commit())
         FalhaGravar(arquivo, conexao.Banco().lastError());
@@ -204,8 +210,35 @@ void TArquivoProjeto::Gravar(const QString &arquivo, const TTabelaMemoria &tabel
 {
     if (arquivo.trimmed().isEmpty())
         throw TErro(u"ATENÇÃO:\r\nInforme o nome do arquivo do projeto."_s);
+    TConteudoProjeto conteudo;
+    for (int i = 0; i < tabela.QuantidadeDeColunas(); ++i)
+        conteudo.Colunas.push_back(tabela.Coluna(i));
+    for (int linha = 0; linha < tabela.QuantidadeDeLinhas(); ++linha) {
+        QVector<QVariant> valores(tabela.QuantidadeDeColunas());
+        for (int i = 0; i < tabela.QuantidadeDeColunas(); ++i)
+            if (!tabela.Coluna(i).Calculada)
+                valores[i] = tabela.ValorNaLinha(linha, i);
+        conteudo.Linhas.push_back(std::move(valores));
+    }
+    TArquivoProjeto::GravarConteudo(arquivo, conteudo);
+}
+
+TConteudoProjeto TArquivoProjeto::TConteudoProjeto::DaTabela(const TTabelaMemoria &tabela)
+{
+    TConteudoProjeto conteudo;
+    for (int i = 0; i < tabela.QuantidadeDeColunas(); ++i)
+        conteudo.Colunas.push_back(tabela.Coluna(i));
+    conteudo.Linhas = tabela.TodasAsLinhas();
+    return conteudo;
+}
+
+void TArquivoProjeto::GravarConteudo(const QString &arquivo, const TConteudoProjeto &conteudo,
+                                      const std::function<void(QSqlDatabase &banco)> &antesDeConcluir)
+{
+    if (arquivo.trimmed().isEmpty())
+        throw TErro(u"ATENÇÃO:\r\nInforme o nome do arquivo do projeto."_s);
     TArquivoDisco::SubstituirAtomico(arquivo, [&](const QString &temporario) {
-        EscreverBanco(temporario, arquivo, tabela);
+        EscreverBanco(temporario, arquivo, conteudo, antesDeConcluir);
     });
 }
 

@@ -4,6 +4,12 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
+#include "data/UColunaTabela.h"
+
+class QSqlDatabase;
+
 #include <vector>
 
 class TTabelaMemoria;
@@ -24,6 +30,17 @@ inline constexpr int VersaoFormato = 1;
 // written beside the target under another name and renamed over it only
 // when complete: a failure leaves the previous file as it was.
 void Gravar(const QString &arquivo, const TTabelaMemoria &tabela);
+
+// The stored columns of a table and rows of values for them: what a project
+// file holds, copied so that it can be written away from the table (another thread).
+struct TConteudoProjeto {
+    std::vector<TColunaTabela> Colunas;       // the table's columns, calculated ones included (not written)
+    std::vector<QVector<QVariant>> Linhas;    // one value per column
+    static TConteudoProjeto DaTabela(const TTabelaMemoria &tabela); // every row, filtered out or not
+};
+// Writes them as Gravar does; antesDeConcluir may add its own tables to the file.
+void GravarConteudo(const QString &arquivo, const TConteudoProjeto &conteudo,
+                    const std::function<void(QSqlDatabase &banco)> &antesDeConcluir = {});
 
 // Reads the rows of a project file as values for the table's columns, one
 // per column index: each file column goes to the stored column of the same

@@ -400,3 +400,15 @@ void TTabelaMemoria::RemoverObservador(TObservadorTabela *observador)
 {
     std::erase(observadores, observador);
 }
+
+std::vector<QVector<QVariant>> TTabelaMemoria::TodasAsLinhas() const
+{
+    std::vector<QVector<QVariant>> copia;
+    if (!ativa)
+        return copia;
+    copia.reserve(insercao.size());
+    for (int slot : insercao)
+        if (linhas[size_t(slot)])
+            copia.push_back(linhas[size_t(slot)]->Valores);
+    return copia;
+}

@@ -122,6 +122,10 @@ public:
     // A visible row by position, without moving the cursor (for views).
     QVariant ValorNaLinha(int linha, int coluna) const;
     TMarcador MarcadorNaLinha(int linha) const;
+    // Every row, filtered out or not, in insertion order, as stored (calculated
+    // columns empty): a copy that another thread may read. The row being edited
+    // counts with its stored values.
+    std::vector<QVector<QVariant>> TodasAsLinhas() const;
     // Runs AoCalcular over a copy of a row's values and returns one calculated column.
     QVariant ValorCalculado(const QVector<QVariant> &valores, int coluna) const;
 
