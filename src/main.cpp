@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -21,6 +22,10 @@ int main(int argc, char *argv[])
     // dorvik-cli uses the same name, so that both find the same per-user font file.
     QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
     QCoreApplication::setApplicationVersion(VersaoDoPrograma());
+    // The installed menu entry (dorvik.desktop) and icon: the desktop shows
+    // them for the window; from the build folder there is no icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dorvik"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dorvik")));
     TMensagem::DefinirTituloAplicacao(QStringLiteral("Dorvik  System"));
     TSom::DefinirBipe([] { QApplication::beep(); });
 
