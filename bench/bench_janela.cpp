@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include "app/URecuperacao.h"
 #include "app/ui/UFrmPrincipalVeltronix.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
@@ -85,6 +86,35 @@ void BM_SalvaDestino(benchmark::State &estado)
     }
 }
 BENCHMARK(BM_SalvaDestino)->Unit(benchmark::kMillisecond);
+
+// What the operator waits for when a recovery copy is due: the copy of the tables and panels
+// handed to the writer thread (the disk write itself runs on that thread).
+void BM_GuardarRecuperacao(benchmark::State &estado)
+{
+    TBancada b;
+    TRecuperacao::DefinirPasta(b.pasta.filePath(u"recuperacao"_s));
+    b.Selecionar(5);
+    b.janela.Sincronizacao.CarregaDestino();
+    b.janela.Projeto()->Alterado = true;
+    for (auto _ : estado)
+        b.janela.GuardarRecuperacao();
+    b.janela.GravadorRecuperacao().Esperar();
+    TRecuperacao::DefinirPasta({});
+}
+BENCHMARK(BM_GuardarRecuperacao)->Unit(benchmark::kMillisecond);
+
+// The write on the writer thread, for comparison.
+void BM_GravarCopia(benchmark::State &estado)
+{
+    TBancada b;
+    b.Selecionar(5);
+    b.janela.Sincronizacao.CarregaDestino();
+    const TCopiaRecuperacao copia = b.janela.CopiaAtual();
+    const QString arquivo = b.pasta.filePath(u"copia.ar1"_s);
+    for (auto _ : estado)
+        TRecuperacao::Gravar(arquivo, copia);
+}
+BENCHMARK(BM_GravarCopia)->Unit(benchmark::kMillisecond);
 
 void BM_AbrirProjeto(benchmark::State &estado)
 {

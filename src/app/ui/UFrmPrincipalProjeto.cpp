@@ -257,6 +257,7 @@ void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
             projeto->Alterado = !salvou;
             if (salvou) {
                 parou = false;
+                recuperacao->Remover();
                 Fme_Destinos->DefinirModo(Fme_Destinos->ModoExtra);
                 TMensagem::Informacao(u"O Archivo foi salvo com sucesso!"_s);
             }
@@ -309,6 +310,7 @@ void TFrm_PrincipalVeltronix::FecharProjeto(bool &parou)
         }
     }
     projeto.reset();
+    recuperacao->Remover();
 }
 
 void TFrm_PrincipalVeltronix::VoltarASelecao()
@@ -447,6 +449,7 @@ void TFrm_PrincipalVeltronix::ImportarLista()
         return;
     importacao.Importar();
     projeto->Alterado = true;
+    GuardarRecuperacao();
     if (Fme_Destinos->ModoExtra)
         Fme_Destinos->MostrarExtras();
     else

@@ -80,9 +80,19 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
     };
     Sincronizacao.NomeArquivo = [this] { return projeto ? projeto->NomeArquivo : QString(); };
     Sincronizacao.MarcarAlterado = [this] {
-        if (projeto)
-            projeto->Alterado = true;
+        if (!projeto)
+            return;
+        projeto->Alterado = true;
+        // After every change of the tables, so that a crash loses nothing stored.
+        QTimer::singleShot(0, this, [this] { GuardarRecuperacao(); });
     };
+    recuperacao = std::make_unique<TGravadorRecuperacao>(TRecuperacao::ArquivoDestaExecucao());
+    // While panels are being edited, at most every 30 seconds.
+    TmrRecuperacao = new QTimer(this);
+    TmrRecuperacao->setObjectName(u"TmrRecuperacao"_s);
+    TmrRecuperacao->setInterval(30000);
+    connect(TmrRecuperacao, &QTimer::timeout, this, [this] { GuardarRecuperacao(); });
+    TmrRecuperacao->start();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(u"Timer1"_s);
@@ -95,6 +105,7 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
 TFrm_PrincipalVeltronix::~TFrm_PrincipalVeltronix()
 {
     projeto.reset();
+    recuperacao.reset(); // writes what is still waiting
 }
 
 void TFrm_PrincipalVeltronix::criarBarraDeStatus()
@@ -312,6 +323,8 @@ int TFrm_PrincipalVeltronix::SelecionaModelos()
 void TFrm_PrincipalVeltronix::Timer1Timer()
 {
     Timer1->stop();
+    if (OferecerRecuperacao())
+        return;
     switch (SelecionaModelos()) {
     case TFrm_TipoOnibusVeltronix::ResultadoOk:
         Act_NovoProjeto->trigger();
@@ -431,5 +444,8 @@ void TFrm_PrincipalVeltronix::closeEvent(QCloseEvent *evento)
         return;
     }
     Timer1->stop();
+    // A normal end: the work is saved or was discarded on purpose.
+    recuperacao->Remover();
+    recuperacao->Esperar();
     evento->accept();
 }

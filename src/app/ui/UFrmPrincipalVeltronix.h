@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/UModelosOnibus.h"
+#include "app/URecuperacao.h"
 #include "app/ui/UProjeto.h"
 #include "app/ui/USincronizacao.h"
 
@@ -52,6 +53,17 @@ public:
 
     // The start-up selection (the one-shot timer's tick).
     void Timer1Timer();
+    // The recovery copy of unsaved work: written (on its own thread) when the
+    // project has changes not in its file or edited panels, removed otherwise.
+    void GuardarRecuperacao();
+    TCopiaRecuperacao CopiaAtual() const;
+    // Offers the copies of runs that did not end normally, newest first; true
+    // when one was opened (the start-up selection is then skipped).
+    bool OferecerRecuperacao();
+    void Recuperar(const TCopiaRecuperacao &copia, const QString &arquivoDaCopia);
+    TGravadorRecuperacao &GravadorRecuperacao() { return *recuperacao; }
+    QTimer *TmrRecuperacao;
+
     // Started with a project file: opens it as "Abrir Archivo" does, without the
     // selection; when it cannot be opened (the error is shown), the selection follows.
     void AbrirNaPartida(const QString &arquivo);
@@ -123,5 +135,6 @@ private:
     void QuadricularPainel();
 
     std::unique_ptr<TProjeto> projeto;
+    std::unique_ptr<TGravadorRecuperacao> recuperacao;
     bool atualizado = false; // the first AtualizaComandos has run
 };

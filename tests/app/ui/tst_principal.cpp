@@ -13,7 +13,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
 #include "app/UProjetoArquivo.h"
+#include "app/URecuperacao.h"
 #include "app/UVersao.h"
 #include "app/UTransferencia.h"
 #include "app/ui/UFrmImportarLista.h"
@@ -141,6 +146,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(pasta.isValid());
+        TRecuperacao::DefinirPasta(caminho(u"recuperacao"_s));
         TMensagem::DefinirTituloAplicacao(titulo);
         TFontesLed::DefinirArquivoDeFontes(caminho(u"FONTES12.INI"_s));
         TFontesLed::CriarFontesPadrao();
@@ -661,6 +667,94 @@ private slots:
         QCOMPARE(b.GerarBytes(), a.GerarBytes());
     }
 
+    // The program killed while a destination is stored and another half typed: the next start offers
+    // the work back, with the original file and time, before the selection.
+    void recuperacaoAposMorte()
+    {
+        const QString pastaFilho = caminho(u"filho"_s);
+        QDir().mkpath(pastaFilho);
+        QProcess filho;
+        filho.start(QCoreApplication::applicationFilePath(), {u"--filho-recuperacao"_s, pastaFilho});
+        QVERIFY(filho.waitForStarted(30000));
+        QByteArray saida;
+        while (!saida.contains("pronto") && filho.waitForReadyRead(60000))
+            saida += filho.readAllStandardOutput();
+        QVERIFY2(saida.contains("pronto"), saida.constData());
+        const QString copia = pastaFilho + u"/recuperacao/recuperacao-%1.ar1"_s.arg(filho.processId());
+        QVERIFY(QFile::exists(copia));
+        ::kill(pid_t(filho.processId()), SIGKILL);
+        QVERIFY(filho.waitForFinished(30000));
+        QCOMPARE(filho.exitStatus(), QProcess::CrashExit);
+
+        TRecuperacao::DefinirPasta(pastaFilho + u"/recuperacao"_s);
+        const auto restaurar = qScopeGuard([this] { TRecuperacao::DefinirPasta(caminho(u"recuperacao"_s)); });
+        TJanela j;
+        TRespostasMensagem r({TMensagem::mrYes});
+        TRespostasDialogos d; // no selection is shown
+        j.janela.Timer1Timer();
+        QCOMPARE(r.Pedidos().size(), 1);
+        QVERIFY2(r.Pedidos().constFirst().Texto.startsWith(u"Recuperar o trabalho não salvo de "_s)
+                     && r.Pedidos().constFirst().Texto.endsWith(u" (projeto novo)?"_s),
+                 qPrintable(r.Pedidos().constFirst().Texto));
+        QVERIFY(d.Janelas().isEmpty());
+        QVERIFY(j.janela.Projeto());
+        QVERIFY(j.janela.Projeto()->Alterado);
+        QCOMPARE(j.janela.windowTitle(), titulo + u" [ NOVO ]"_s);
+        QCOMPARE(j.Linhas(), (QStringList{u"1/1"_s, u"1/2N"_s}));
+        QCOMPARE(j.Painel(1).Rotulo(), u"BAI"_s);
+        QCOMPARE(j.Destinos().ValorNaLinha(0, j.Destinos().IndiceDaColuna(u"ROTULO1"_s)).toString(), u"CENTRO"_s);
+        QVERIFY(!QFile::exists(copia));
+        // This run now keeps the work in its own copy.
+        j.janela.GravadorRecuperacao().Esperar();
+        QVERIFY(QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
+    }
+
+    // "No" keeps the copy aside under a dated name; a damaged copy is reported and set aside too.
+    void recuperacaoRecusadaOuDanificada()
+    {
+        const QString pastaCopias = caminho(u"recusadas"_s);
+        QDir().mkpath(pastaCopias);
+        TRecuperacao::DefinirPasta(pastaCopias);
+        const auto restaurar = qScopeGuard([this] { TRecuperacao::DefinirPasta(caminho(u"recuperacao"_s)); });
+        {
+            TJanela a;
+            novoProjeto(a, {1, 0, 0, 0});
+            a.Digitar(1, u"X"_s);
+            TCopiaRecuperacao c = a.janela.CopiaAtual();
+            c.Momento = c.Momento.addSecs(-60);
+            TRecuperacao::Gravar(pastaCopias + u"/recuperacao-999999993.ar1"_s, c);
+        }
+        QVERIFY(Fixture::GravarArquivo(pastaCopias + u"/recuperacao-999999994.ar1"_s, "estragada"));
+        TJanela j;
+        TRespostasMensagem r({TMensagem::mrOk, TMensagem::mrNo});
+        TRespostasDialogos d;
+        d.ResponderJanela([](QDialog &) { return int(QDialog::Rejected); });
+        j.janela.Timer1Timer();
+        QCOMPARE(r.Pedidos().size(), 2);
+        QCOMPARE(r.Pedidos().at(0).Tipo, TTipoMensagem::mtError);
+        QVERIFY(r.Pedidos().at(1).Texto.startsWith(u"Recuperar"_s));
+        QCOMPARE(j.terminou, 1);
+        const QStringList guardadas = QDir(pastaCopias).entryList({u"recuperacao-*.ar1"_s}, QDir::Files);
+        QCOMPARE(guardadas.size(), 2);
+        QVERIFY(guardadas.filter(u"recuperacao-danificada-"_s).size() == 1);
+        QVERIFY(guardadas.filter(u"recuperacao-guardada-"_s).size() == 1);
+    }
+
+    // A normal end leaves no copy behind; closing a saved project neither.
+    void fimNormalSemCopia()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        j.janela.GuardarRecuperacao();
+        j.janela.GravadorRecuperacao().Esperar();
+        QVERIFY(QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
+        TRespostasMensagem r({TMensagem::mrNo});
+        QVERIFY(j.janela.close());
+        QVERIFY(!QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
+    }
+
     // A whole day: front and rear, two destinations and an extra with a clock, saved, closed,
     // reopened and transferred; the file equals the one dorvik-cli writes for the same project.
     void diaCompleto()
@@ -712,5 +806,50 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestePrincipal)
+namespace {
+// Run as a child process by recuperacaoAposMorte: a new front sign, one destination
+// stored, another half typed, the recovery copy written; then it waits to be killed.
+int filhoDaRecuperacao(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    TMensagem::DefinirTituloAplicacao(u"Dorvik  System"_s);
+    TRecuperacao::DefinirPasta(QString::fromLocal8Bit(argv[2]) + u"/recuperacao"_s);
+    TFrm_PrincipalVeltronix janela;
+    janela.Timer1->stop();
+    janela.show();
+    janela.activateWindow();
+    if (!QTest::qWaitForWindowActive(&janela))
+        return 3;
+    {
+        TRespostasDialogos d;
+        d.ResponderJanela([](QDialog &s) {
+            static_cast<TFrm_TipoOnibusVeltronix &>(s).DefinirItens({1, 0, 0, 0});
+            return TFrm_TipoOnibusVeltronix::ResultadoOk;
+        });
+        janela.Timer1Timer();
+    }
+    QWidget *captura = janela.Editor()->FlexLed(1)->CapturaDeTeclas();
+    janela.Editor()->FocarPainelAtivo();
+    QTest::keyClicks(captura, u"CENTRO"_s);
+    janela.Fme_Destinos->Act_SalvarDestinoExecute();
+    janela.Editor()->FocarPainelAtivo();
+    QTest::keyClicks(captura, u"BAI"_s);
+    janela.GuardarRecuperacao();
+    janela.GravadorRecuperacao().Esperar();
+    std::printf("pronto\n");
+    std::fflush(stdout);
+    return app.exec();
+}
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--filho-recuperacao") == 0)
+        return filhoDaRecuperacao(argc, argv);
+    QApplication app(argc, argv);
+    TestePrincipal teste;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&teste, argc, argv);
+}
+
 #include "tst_principal.moc"
