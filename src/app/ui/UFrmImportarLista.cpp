@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "panel/ui/UMensagem.h"
 
@@ -19,6 +20,9 @@ TFrm_ImportarLista::TFrm_ImportarLista(TImportacaoLista &importacao, TListaDesti
     setWindowTitle(TMensagem::TituloAplicacao() + u" - Importar Lista de Destinos"_s);
     resize(760, 420);
     auto *coluna = new QVBoxLayout(this);
+    Lbl_Resumo = new QLabel(this);
+    Lbl_Resumo->setObjectName(u"Lbl_Resumo"_s);
+    coluna->addWidget(Lbl_Resumo);
     Tbl_Linhas = new QTableWidget(0, 4, this);
     Tbl_Linhas->setObjectName(u"Tbl_Linhas"_s);
     Tbl_Linhas->setHorizontalHeaderLabels({u"Linha"_s, u"Número"_s, u"Ação"_s, u"Textos / motivo"_s});
@@ -60,11 +64,27 @@ void TFrm_ImportarLista::mostrar()
             Tbl_Linhas->setItem(r, c, item);
         }
     };
+    // In the order of the file, refused rows among the others.
+    struct TEntrada {
+        int Linha;
+        QString Numero;
+        QString Acao;
+        QString Texto;
+        bool Recusada;
+    };
+    QList<TEntrada> entradas;
     for (const auto &r : importacao.Recusas())
-        linha(r.Linha, QString(), u"Recusada"_s, r.Motivo, true);
+        entradas.append({r.Linha, QString(), u"Recusada"_s, r.Motivo, true});
     for (const auto &p : importacao.Planos())
-        linha(p.Linha, QString::number(p.Numero) + (p.Extra ? u" (extra)"_s : QString()),
-              p.Substitui ? u"Substitui"_s : u"Cria"_s, p.Resumo, false);
+        entradas.append({p.Linha, QString::number(p.Numero) + (p.Extra ? u" (extra)"_s : QString()),
+                         p.Substitui ? u"Substitui"_s : u"Cria"_s, p.Resumo, false});
+    std::stable_sort(entradas.begin(), entradas.end(), [](const TEntrada &a, const TEntrada &b) { return a.Linha < b.Linha; });
+    for (const TEntrada &e : std::as_const(entradas))
+        linha(e.Linha, e.Numero, e.Acao, e.Texto, e.Recusada);
+    Lbl_Resumo->setText(importacao.Recusas().isEmpty()
+                            ? u"%1 linhas serão importadas."_s.arg(importacao.Planos().size())
+                            : u"%1 linhas recusadas: corrija a lista; nada será importado."_s.arg(
+                                  importacao.Recusas().size()));
     Tbl_Linhas->resizeColumnsToContents();
     Btn_Importar->setEnabled(importacao.Recusas().isEmpty() && !importacao.Planos().isEmpty());
 }

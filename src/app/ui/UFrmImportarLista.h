@@ -5,6 +5,7 @@
 #include "app/UImportacaoLista.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -17,6 +18,7 @@ class TFrm_ImportarLista : public QDialog {
 public:
     TFrm_ImportarLista(TImportacaoLista &importacao, TListaDestinos lista, QWidget *dono = nullptr);
 
+    QLabel *Lbl_Resumo;
     QTableWidget *Tbl_Linhas;
     QCheckBox *Chk_Substituir;
     QPushButton *Btn_Importar;
