@@ -83,6 +83,9 @@ QVariant TModeloTabela::data(const QModelIndex &indice, int papel) const
 
 QVariant TModeloTabela::headerData(int secao, Qt::Orientation orientacao, int papel) const
 {
+    // Rows carry no numbers of their own (the view's row indicator only marks the current one).
+    if (orientacao == Qt::Vertical && papel == Qt::DisplayRole)
+        return {};
     if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole)
         return QAbstractTableModel::headerData(secao, orientacao, papel);
     const int coluna = ColunaDaTabela(secao);
