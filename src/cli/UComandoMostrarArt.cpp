@@ -17,13 +17,14 @@ using namespace Qt::StringLiterals;
 // (lit) and "." (dark). A damaged file is refused with the reader's message.
 namespace {
 
-// One destination or extra record with the sign it belongs to.
+// One destination or extra record, as printed.
 struct TLinhaRegistro {
     int Numero = 0;
     const TCabecalhoRegistro *Cabecalho = nullptr;
     const TJanelaRolagem *Janela = nullptr;
     const TBlocoRelogio *Relogio = nullptr;
     bool Extra = false;
+    int Mensagens = 0;
 };
 
 // The label block up to its first zero byte; labels are in slot 1's records only.
@@ -71,32 +72,26 @@ int colunas(const TLinhaRegistro &r, const TPainelLido &p)
     return ColunasDoRegistro(*r.Cabecalho, p.Tamanho);
 }
 
-// Messages side by side, each as wide as the sign; a scrolling destination is
-// one text of its own length.
-int mensagens(const TLinhaRegistro &r, const TPainelLido &p)
-{
-    if (!r.Extra && r.Cabecalho->CodigoSentido != 0)
-        return 1;
-    return p.Tamanho.Colunas == 0 ? 0 : colunas(r, p) / p.Tamanho.Colunas;
-}
-
 QList<TLinhaRegistro> registros(const TPainelLido &p)
 {
     QList<TLinhaRegistro> lista;
     for (int i = 0; i < p.Destinos.size(); ++i) {
         const TRegistroDestino &d = p.Destinos[i];
-        lista.append({i + 1, &d.Cabecalho, d.Janela ? &*d.Janela : nullptr, nullptr, false});
+        lista.append({i + 1, &d.Cabecalho, d.Janela ? &*d.Janela : nullptr, nullptr, false,
+                      MensagensDoRegistro(d, p.Tamanho)});
     }
     for (int i = 0; i < p.Extras.size(); ++i) {
         const TRegistroExtra &e = p.Extras[i];
-        lista.append({i + 1, &e.Cabecalho, nullptr, e.Relogio ? &*e.Relogio : nullptr, true});
+        lista.append({i + 1, &e.Cabecalho, nullptr, e.Relogio ? &*e.Relogio : nullptr, true,
+                      MensagensDoRegistro(e, p.Tamanho)});
     }
     return lista;
 }
 
+// "Frontal (painel 1)"; "Painel 5" for a slot that is no position of the bus.
 QString nomeDoPainel(const TPainelLido &p)
 {
-    return u"%1 (painel %2)"_s.arg(NomeDoSinal(p.Numero)).arg(p.Numero);
+    return p.Numero <= 4 ? u"%1 (painel %2)"_s.arg(NomeDoSinal(p.Numero)).arg(p.Numero) : NomeDoSinal(p.Numero);
 }
 
 void imprimirTexto(QTextStream &saida, const QString &arquivo, qsizetype tamanho, const TArquivoSaidaLido &lido)
@@ -116,7 +111,7 @@ void imprimirTexto(QTextStream &saida, const QString &arquivo, qsizetype tamanho
         for (const TLinhaRegistro &r : registros(p)) {
             QStringList campos{u"  %1 %2"_s.arg(r.Extra ? u"extra"_s : u"destino"_s).arg(r.Numero),
                                escapar(rotulo(*r.Cabecalho)),
-                               Quantidade(mensagens(r, p), u"mensagem"_s, u"mensagens"_s),
+                               Quantidade(r.Mensagens, u"mensagem"_s, u"mensagens"_s),
                                u"%1 s"_s.arg(r.Cabecalho->TempoExposicao), sentido(r.Cabecalho->CodigoSentido),
                                Quantidade(colunas(r, p), u"coluna"_s, u"colunas"_s)};
             if (r.Janela)
@@ -146,7 +141,7 @@ QJsonObject registroJson(const TLinhaRegistro &r, const TPainelLido &p)
 {
     QJsonObject o{{u"numero"_s, r.Numero},
                   {u"rotulo"_s, rotulo(*r.Cabecalho)},
-                  {u"mensagens"_s, mensagens(r, p)},
+                  {u"mensagens"_s, r.Mensagens},
                   {u"tempo"_s, r.Cabecalho->TempoExposicao},
                   {u"sentido"_s, sentido(r.Cabecalho->CodigoSentido)},
                   {u"codigoSentido"_s, r.Cabecalho->CodigoSentido},

@@ -538,6 +538,18 @@ int ColunasDoRegistro(const TCabecalhoRegistro &cabecalho, const TTamanhoPainel 
     return bytesColuna == 0 ? 0 : cabecalho.TamanhoDados / bytesColuna;
 }
 
+int MensagensDoRegistro(const TRegistroDestino &registro, const TTamanhoPainel &tamanho)
+{
+    if (registro.Cabecalho.CodigoSentido != 0)
+        return 1;
+    return tamanho.Colunas == 0 ? 0 : ColunasDoRegistro(registro.Cabecalho, tamanho) / tamanho.Colunas;
+}
+
+int MensagensDoRegistro(const TRegistroExtra &registro, const TTamanhoPainel &tamanho)
+{
+    return tamanho.Colunas == 0 ? 0 : ColunasDoRegistro(registro.Cabecalho, tamanho) / tamanho.Colunas;
+}
+
 bool LedAceso(const QByteArray &colunas, int linhas, int coluna, int linha)
 {
     const int bytesColuna = bytesPorColuna(linhas);

@@ -68,6 +68,10 @@ QByteArray GravarArquivoLido(const TArquivoSaidaLido &arquivo);
 // Columns of LEDs in a record's data: its length over the bytes per column of
 // the sign's rows (0 for a sign without rows).
 int ColunasDoRegistro(const TCabecalhoRegistro &cabecalho, const TTamanhoPainel &tamanho);
+// Messages in a record: they lie side by side, each as wide as the sign; a
+// scrolling destination (direction code not 0) is one text of its own length.
+int MensagensDoRegistro(const TRegistroDestino &registro, const TTamanhoPainel &tamanho);
+int MensagensDoRegistro(const TRegistroExtra &registro, const TTamanhoPainel &tamanho);
 // Whether the LED of column coluna and row linha (0-based, row 0 the top row)
 // is lit in column data of a sign with that many rows.
 bool LedAceso(const QByteArray &colunas, int linhas, int coluna, int linha);

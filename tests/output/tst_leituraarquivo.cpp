@@ -225,6 +225,34 @@ private slots:
         QCOMPARE(lido.Fontes[0].Altura, 5);
     }
 
+    // Messages lie side by side, each as wide as the sign; a scrolling
+    // destination is one text however long.
+    void mensagens_data()
+    {
+        QTest::addColumn<bool>("extra");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<int>("tamanhoDados");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<int>("mensagens");
+        QTest::newRow("three fixed messages") << false << 0 << 240 << 8 << 3;
+        QTest::newRow("scrolling, three signs long") << false << 1 << 240 << 8 << 1;
+        QTest::newRow("16 rows, two bytes a column") << false << 0 << 320 << 16 << 2;
+        QTest::newRow("extra with a clock, two messages") << true << 6 << 160 << 8 << 2;
+    }
+    void mensagens()
+    {
+        QFETCH(bool, extra);
+        QFETCH(int, codigo);
+        QFETCH(int, tamanhoDados);
+        QFETCH(int, linhas);
+        QFETCH(int, mensagens);
+        const TCabecalhoRegistro c{std::nullopt, 1, quint16(tamanhoDados), 0, quint8(codigo)};
+        const TTamanhoPainel tamanho{80, quint8(linhas)};
+        QCOMPARE(extra ? MensagensDoRegistro(TRegistroExtra{c, TBlocoRelogio{}, {}}, tamanho)
+                       : MensagensDoRegistro(TRegistroDestino{c, std::nullopt, {}}, tamanho),
+                 mensagens);
+    }
+
     // Cut at every length: the header or its file length refuses it, at the
     // offset of the field. With the length field made to agree with the cut,
     // the reader still refuses every cut inside the file, never reading past it.
