@@ -14,8 +14,11 @@
 // Fuzz target of the project file (".ar1") loader: the bytes are written to a
 // file and opened as the program opens a project. A file that opens is then
 // walked as the tools walk it (fitted signs, label lines, the pen drive
-// transfer), saved, opened again: the copy gives the same labels and the
-// same ".art" bytes, and those bytes read back.
+// transfer, whose ".art" bytes must read back), and saved: the copy holds the
+// same rows. The program's own file is a fixed point: saved again, it gives
+// the same labels and the same ".art" bytes. (A file from elsewhere may list
+// its rows in another order than the program saves them, and the bus type is
+// the current row's, so only the copy is compared that way.)
 namespace {
 
 void verificar(bool condicao, const char *falha)
@@ -63,6 +66,42 @@ TVisao ver(TDtm_Destino &dados)
     return v;
 }
 
+// Every stored value of every row of both kinds, one text per row, sorted.
+QStringList linhas(TDtm_Destino &dados)
+{
+    QStringList todas;
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    for (bool extra : {false, true}) {
+        MostrarTipo(dados, extra);
+        for (int l = 0; l < t.QuantidadeDeLinhas(); ++l) {
+            QStringList valores;
+            for (int c = 0; c < t.QuantidadeDeColunas(); ++c)
+                if (!t.Coluna(c).Calculada) {
+                    const QVariant v = t.ValorNaLinha(l, c);
+                    valores << (v.isNull() ? QStringLiteral("NULL") : QString::fromLatin1(v.typeName()) + u':'
+                                                                          + v.toString());
+                }
+            todas << valores.join(QChar(0x1F));
+        }
+    }
+    MostrarTipo(dados, false);
+    todas.sort();
+    return todas;
+}
+
+// Saves the project under that name and opens the file into outro.
+void salvarEAbrir(TDtm_Destino &dados, const QString &arquivo, TDtm_Destino &outro)
+{
+    QFile::remove(arquivo);
+    try {
+        verificar(dados.SalvarArquivo(arquivo), "a project that opened could not be saved");
+        AbrirProjeto(outro, arquivo);
+    } catch (const TErro &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Mensagem));
+        verificar(false, "a project that opened could not be saved and opened again");
+    }
+}
+
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
@@ -84,13 +123,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
         verificar(e.Mensagem.startsWith(QStringLiteral("ATENÇÃO:")), "a refusal without the operator's heading");
         return 0;
     }
-    const TVisao antes = ver(projeto);
+    ver(projeto);
+    const QStringList lidas = linhas(projeto);
 
-    QFile::remove(copia);
-    verificar(projeto.SalvarArquivo(copia), "a project that opened could not be saved");
-    TDtm_Destino relido;
-    AbrirProjeto(relido, copia);
-    const TVisao depois = ver(relido);
+    // Each view right after opening, as the tools take it: the bus type is
+    // the current row's, and walking the rows moves it.
+    TDtm_Destino primeira;
+    salvarEAbrir(projeto, copia, primeira);
+    const TVisao antes = ver(primeira);
+    verificar(linhas(primeira) == lidas, "saving lost or changed a row");
+    TDtm_Destino segunda;
+    salvarEAbrir(primeira, PastaTemporaria().filePath(QStringLiteral("segunda.ar1")), segunda);
+    const TVisao depois = ver(segunda);
     verificar(antes.Destinos == depois.Destinos && antes.Extras == depois.Extras, "saving changed the labels");
     verificar(antes.Recusado == depois.Recusado && antes.Art == depois.Art, "saving changed the .art file");
     return 0;
