@@ -8,13 +8,15 @@
 #include "cli/USaidaCli.h"
 #include "data/UDtmDestino.h"
 #include "output/UGeracaoArquivo.h"
+#include "output/UGravacaoArquivo.h"
 #include "panel/UErro.h"
 #include "panel/UFontes.h"
 
 using namespace Qt::StringLiterals;
 
 // Writes the ".art" file that "Salvar no PenDrive" writes for a project opened
-// right after start-up. --force replaces an existing file.
+// right after start-up, read back and compared once written. --force replaces
+// an existing file, kept first as OUT.art.bak.
 namespace {
 // "Gravado "x.art" (451 bytes): Frontal 2 destinos, 1 extra; Lateral 1 destino, 0 extras."
 QString resumo(const QString &saida, const TGeracaoArquivo &geracao)
@@ -38,6 +40,10 @@ int executar(QStringList argumentos)
     const QString &projeto = argumentos.first();
     const QString &saida = argumentos.last();
     VerificarSaida(saida, {projeto, TFontesLed::ArquivoDeFontes()}, forcar);
+    // The file replaced is kept as OUT.art.bak: never over an input either.
+    const bool substitui = QFileInfo::exists(saida);
+    if (substitui)
+        VerificarSaida(ArquivoAnterior(saida), {projeto, TFontesLed::ArquivoDeFontes()}, true);
 
     TDtm_Destino dados;
     AbrirProjeto(dados, projeto);
@@ -54,7 +60,11 @@ int executar(QStringList argumentos)
     TGeracaoArquivo geracao;
     geracao.ConfirmarSobrescrita = [](const QString &) { return true; };
     transferencia.Gravar(geracao, saida);
-    QTextStream(stdout) << resumo(saida, geracao) << "\n";
+    QTextStream saidaPadrao(stdout);
+    saidaPadrao << resumo(saida, geracao);
+    if (substitui)
+        saidaPadrao << u" O anterior foi guardado em \"%1\"."_s.arg(QDir::toNativeSeparators(ArquivoAnterior(saida)));
+    saidaPadrao << "\n";
     return 0;
 }
 

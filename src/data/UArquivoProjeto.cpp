@@ -188,6 +188,19 @@ void Consultar(QSqlQuery &consulta, const QString &sql, const QString &arquivo)
         FalhaLer(arquivo, consulta.lastError().text());
 }
 
+// Pages that contradict each other (rows out of order, a broken page) would
+// give rows in an order, or with values, that no save wrote: the operator is
+// told the file is damaged rather than shown part of it.
+void VerificarIntegridade(QSqlQuery &consulta, const QString &arquivo)
+{
+    Consultar(consulta, u"PRAGMA quick_check(1)"_s, arquivo);
+    const QString resultado = consulta.next() ? consulta.value(0).toString() : QString();
+    if (resultado != u"ok")
+        throw TErro(u"ATENÇÃO:\r\nO arquivo \"%1\" está danificado: o banco de dados não passou na verificação de "
+                    "integridade (%2).\r\nAbra uma cópia anterior do projeto."_s.arg(QDir::toNativeSeparators(arquivo),
+                                                                                    resultado.simplified()));
+}
+
 void VerificarCabecalho(QSqlQuery &consulta, const QString &arquivo)
 {
     Consultar(consulta, u"SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '%1' "
@@ -253,6 +266,7 @@ std::vector<QVector<QVariant>> TArquivoProjeto::Ler(const QString &arquivo, cons
     if (!conexao.Banco().isOpen())
         FalhaLer(arquivo, conexao.Banco().lastError().text());
     QSqlQuery consulta(conexao.Banco());
+    VerificarIntegridade(consulta, arquivo);
     VerificarCabecalho(consulta, arquivo);
     Consultar(consulta, u"SELECT * FROM %1 ORDER BY rowid"_s.arg(NomeTabela), arquivo);
 

@@ -22,6 +22,7 @@ public:
     void Verificar(qint64 valor, qint64 minimo, qint64 maximo, const QString &campo) const;
     // Refuses the file for a reason that is not one field's range.
     [[noreturn]] void Recusar(const QString &motivo) const;
+    const QString &Descricao() const { return descricao; }
 
 private:
     explicit TOrigemCampo(QString descricao) : descricao(std::move(descricao)) {}

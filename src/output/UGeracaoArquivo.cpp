@@ -71,5 +71,5 @@ bool TGeracaoArquivo::GerarArquivo()
     if (nomeArquivo.trimmed().isEmpty())
         throw TErro(QStringLiteral("ATENÇÃO: Nome do arquivo não foi informado."));
     const QByteArray bytes = GerarBytes();
-    return GravarArquivoSaida(nomeArquivo, bytes, ConfirmarSobrescrita);
+    return GravarArquivoSaida(nomeArquivo, bytes, ConfirmarSobrescrita, GravarNoDisco);
 }

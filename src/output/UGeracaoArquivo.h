@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "output/UGravacaoArquivo.h"
 #include "output/UPainelSaida.h"
 #include "output/URegistrosSaida.h"
 #include "output/UTabelaSaida.h"
@@ -37,6 +38,9 @@ public:
     // Asked with the file name before an existing file is replaced; only true
     // replaces it. Unset, the existing file is kept (the question's default is No).
     std::function<bool(const QString &arquivo)> ConfirmarSobrescrita;
+    // Writes the file's bytes to the disk; unset, TArquivoDisco::GravarAtomico.
+    // A test stands in for a pen drive that does not keep what it is given.
+    TGravarNoDisco GravarNoDisco;
 
     // Releases every panel and table; the counters and TipoArquivo return to 0.
     void Reiniciar();
@@ -54,10 +58,12 @@ public:
     // Builds every record and font table and lays the whole file out in memory.
     QByteArray GerarBytes();
 
-    // Builds the file and writes it to NomeArquivo through a temporary file
-    // that replaces the target only once complete. False when the file exists
-    // and ConfirmarSobrescrita did not answer true: nothing is written. Throws
-    // TErro for a blank name, a value that does not fit, or a failed write; the
+    // Builds the file and writes it to NomeArquivo with GravarArquivoSaida:
+    // through a temporary file that replaces the target only once complete,
+    // the previous file kept as "NAME.art.bak", the new one read back and
+    // compared. False when the file exists and ConfirmarSobrescrita did not
+    // answer true: nothing is written. Throws TErro for a blank name, a value
+    // that does not fit, a failed write or a read-back that differs; the
     // target is then left as it was.
     bool GerarArquivo();
 

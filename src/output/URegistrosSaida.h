@@ -19,6 +19,7 @@ struct TJanelaRolagem {
     quint8 YInicial = 0;
     quint8 XFinal = 0;
     quint8 YFinal = 0;
+    bool operator==(const TJanelaRolagem &) const = default;
 };
 
 // The clock of an extra message. Columns are 0-based; rows count from the
@@ -30,6 +31,7 @@ struct TBlocoRelogio {
     quint8 Y0 = 0;
     quint8 X1 = 0;
     quint8 Y1 = 0;
+    bool operator==(const TBlocoRelogio &) const = default;
 };
 
 // The start of a destination or extra record.
@@ -40,6 +42,7 @@ struct TCabecalhoRegistro {
     quint16 TamanhoDados = 0; // bytes of column data that follow the record's blocks
     quint8 TempoExposicao = 0;
     quint8 CodigoSentido = 0;
+    bool operator==(const TCabecalhoRegistro &) const = default;
 };
 
 // header | [window 5, when the direction code is not 0] | column data
@@ -47,6 +50,7 @@ struct TRegistroDestino {
     TCabecalhoRegistro Cabecalho;
     std::optional<TJanelaRolagem> Janela;
     QByteArray Colunas; // ceil(rows / 8) bytes per column
+    bool operator==(const TRegistroDestino &) const = default;
 };
 
 // header | [clock block 7, when the direction code is not 0] | column data
@@ -54,6 +58,7 @@ struct TRegistroExtra {
     TCabecalhoRegistro Cabecalho;
     std::optional<TBlocoRelogio> Relogio;
     QByteArray Colunas;
+    bool operator==(const TRegistroExtra &) const = default;
 };
 
 // The glyphs of a clock font: digits "0" to "9", each LarguraDigito columns
@@ -64,12 +69,14 @@ struct TTabelaFonteRelogio {
     quint8 Altura = 0;
     quint16 TamanhoDados = 0;
     QByteArray Colunas;
+    bool operator==(const TTabelaFonteRelogio &) const = default;
 };
 
 // Columns and rows of one slot's sign; 0 and 0 for a slot without a sign.
 struct TTamanhoPainel {
     quint8 Colunas = 0;
     quint8 Linhas = 0;
+    bool operator==(const TTamanhoPainel &) const = default;
 };
 
 constexpr int QtdSlotsArquivo = 16;
@@ -89,6 +96,7 @@ struct TCabecalhoArquivo {
     quint32 OffsetDestinos = 0;
     quint32 OffsetExtras = 0;
     quint32 OffsetFontes = 0;
+    bool operator==(const TCabecalhoArquivo &) const = default;
 };
 
 void Gravar(const TRegistroDestino &registro, QByteArray &saida);

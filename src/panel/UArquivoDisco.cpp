@@ -141,6 +141,30 @@ QString MensagemNaoGravou(const QString &arquivo, const QString &motivo)
     return u"ATENÇÃO:\r\nNão foi possível gravar o arquivo \"%1\": %2."_s.arg(nativo(arquivo), motivo);
 }
 
+QByteArray LerDoDisco(const QString &arquivo)
+{
+    const auto falha = [&](int codigo) {
+        throw TErro(u"ATENÇÃO:\r\nNão foi possível ler o arquivo \"%1\": %2."_s.arg(nativo(arquivo), Motivo(codigo)));
+    };
+    const int fd = ::open(QFile::encodeName(arquivo).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        falha(errno);
+    const auto fechar = qScopeGuard([fd] { ::close(fd); });
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    QByteArray bytes;
+    char bloco[65536];
+    for (;;) {
+        const ssize_t lidos = ::read(fd, bloco, sizeof bloco);
+        if (lidos < 0 && errno == EINTR)
+            continue;
+        if (lidos < 0)
+            falha(errno);
+        if (lidos == 0)
+            return bytes;
+        bytes.append(bloco, lidos);
+    }
+}
+
 void SubstituirAtomico(const QString &arquivo, const std::function<void(const QString &temporario)> &escrever)
 {
     if (arquivo.trimmed().isEmpty())

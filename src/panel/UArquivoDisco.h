@@ -38,6 +38,11 @@ void GravarAtomico(const QString &arquivo, const QByteArray &bytes);
 // failure; the file then replaces the target.
 void SubstituirAtomico(const QString &arquivo, const std::function<void(const QString &temporario)> &escrever);
 
+// The whole file as the device holds it: the cached pages of the file are
+// dropped first (they are clean once written with GravarAtomico), so that a
+// read-back checks what reached the disk. Throws TErro naming the file.
+QByteArray LerDoDisco(const QString &arquivo);
+
 // The message of a failed write, as GravarAtomico raises it.
 QString MensagemNaoGravou(const QString &arquivo, const QString &motivo);
 

@@ -2,6 +2,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -174,6 +177,9 @@ private slots:
         QVERIFY(!projetoAlterado(u"grande.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET NRO_DESTINO = 1099511627776 "
                                                   u"WHERE rowid = 2"_s).isEmpty());
         QVERIFY(!projetoAlterado(u"semextras.ar1"_s, u"DELETE FROM DESTINOS_EXTRAS WHERE EXTRA = 1"_s).isEmpty());
+        // A backup name that is another name of the project.
+        QVERIFY(Fixture::GravarArquivo(caminho(u"sobre.art"_s), "antigo"));
+        QVERIFY(QFile::link(projeto, caminho(u"sobre.art.bak"_s)));
         QVERIFY(!projetoAlterado(u"semsinal.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET PAINEL = CASE rowid % 4 "
                                                     u"WHEN 0 THEN NULL WHEN 1 THEN 0 WHEN 2 THEN 5 ELSE 99 END"_s)
                      .isEmpty());
@@ -224,6 +230,8 @@ private slots:
             << QStringList{art, projeto, caminho(u"link.ar1"_s), forcar} << u"link.ar1"_s << mesmo;
         QTest::newRow("through a hard link")
             << QStringList{art, projeto, caminho(u"duro.ar1"_s), forcar} << u"duro.ar1"_s << mesmo;
+        QTest::newRow("export-art keeping the old file over its project")
+            << QStringList{art, projeto, caminho(u"sobre.art"_s), forcar} << u"sobre.art.bak"_s << mesmo;
         QTest::newRow("export-art over the font file")
             << QStringList{art, projeto, fonteDoCli(), forcar} << u"FONTES12.INI"_s << mesmo;
         QTest::newRow("glyph-sheet over the font file")
@@ -361,6 +369,112 @@ private slots:
         r = executar({u"export-art"_s, u"--force"_s, projeto, saida});
         QCOMPARE(r.Codigo, 0);
         QCOMPARE(Fixture::LerArquivo(saida), esperado);
+        // The file replaced is kept beside it, under a name that is not ".art".
+        QCOMPARE(Fixture::LerArquivo(saida + u".bak"_s), QByteArray("antigo"));
+        QVERIFY2(r.Saida.endsWith(u" O anterior foi guardado em \"%1.bak\".\n"_s.arg(saida)), qPrintable(r.Saida));
+    }
+
+    // What a controller finds in the project's file, one line per record.
+    void mostrarArt()
+    {
+        const QString arquivo = caminho(u"mostrar.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, esperado));
+        const TResultado r = executar({u"show-art"_s, arquivo});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(r.Saida, u"Arquivo \"%1\": %2 bytes, tipo 2; o cabeçalho conta 2 destinos, 1 extra e 0 fontes de "
+                          "relógio.\n"
+                          "Frontal (painel 1): 8 linhas x 80 colunas, 2 destinos, 1 extra\n"
+                          "  destino 1\tCentro\t1 mensagem\t2 s\tfixo\t80 colunas\n"
+                          "  destino 2\tRua A\t1 mensagem\t2 s\tfixo\t80 colunas\n"
+                          "  extra 1\tRecolhe\t1 mensagem\t2 s\tfixo\t80 colunas\n"
+                          "Lateral (painel 2): 16 linhas x 96 colunas, 1 destino, 0 extras\n"
+                          "  destino 1\t\t1 mensagem\t2 s\tfixo\t96 colunas\n"_s.arg(arquivo)
+                              .arg(esperado.size()));
+    }
+
+    // The same as one JSON document, as a script reads it.
+    void mostrarArtJson()
+    {
+        const QString arquivo = caminho(u"mostrar.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, esperado));
+        const TResultado r = executar({u"show-art"_s, arquivo, u"--json"_s});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QJsonParseError erro;
+        const QJsonDocument documento = QJsonDocument::fromJson(r.Saida.toUtf8(), &erro);
+        QCOMPARE(erro.error, QJsonParseError::NoError);
+        const auto registro = [](int numero, const QString &rotulo, int colunas) {
+            return QJsonObject{{u"numero"_s, numero},  {u"rotulo"_s, rotulo}, {u"mensagens"_s, 1},
+                               {u"tempo"_s, 2},        {u"sentido"_s, u"fixo"_s}, {u"codigoSentido"_s, 0},
+                               {u"colunas"_s, colunas}};
+        };
+        const QJsonObject frente{{u"painel"_s, 1}, {u"nome"_s, u"Frontal"_s}, {u"linhas"_s, 8}, {u"colunas"_s, 80},
+                                 {u"destinos"_s, QJsonArray{registro(1, u"Centro"_s, 80), registro(2, u"Rua A"_s, 80)}},
+                                 {u"extras"_s, QJsonArray{registro(1, u"Recolhe"_s, 80)}}};
+        const QJsonObject lado{{u"painel"_s, 2}, {u"nome"_s, u"Lateral"_s}, {u"linhas"_s, 16}, {u"colunas"_s, 96},
+                               {u"destinos"_s, QJsonArray{registro(1, QString(), 96)}}, {u"extras"_s, QJsonArray{}}};
+        const QJsonObject esperadoJson{
+            {u"arquivo"_s, arquivo},
+            {u"bytes"_s, esperado.size()},
+            {u"tipo"_s, 2},
+            {u"cabecalho"_s, QJsonObject{{u"destinos"_s, 2}, {u"extras"_s, 1}, {u"fontes"_s, 0}}},
+            {u"paineis"_s, QJsonArray{frente, lado}},
+            {u"fontes"_s, QJsonArray{}}};
+        QCOMPARE(documento.object(), esperadoJson);
+    }
+
+    // A destination's first message drawn on each sign that has it.
+    void desenho_data()
+    {
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("linhas");
+        const QString apagada80 = QString(80, u'.') + u'\n';
+        const QString apagada96 = QString(96, u'.') + u'\n';
+        QTest::newRow("destination 1, both signs")
+            << u"1"_s
+            << u"Frontal (painel 1), destino 1:\n#"_s + QString(79, u'.') + u'\n' + apagada80.repeated(7)
+                   + u"Lateral (painel 2), destino 1:\n"_s + apagada96.repeated(15) + QString(95, u'.') + u"#\n"_s;
+        QTest::newRow("destination 2, front only")
+            << u"2"_s << u"Frontal (painel 1), destino 2:\n"_s + apagada80 + u'.' + u'#' + QString(78, u'.') + u'\n'
+                            + apagada80.repeated(6);
+    }
+    void desenho()
+    {
+        QFETCH(QString, numero);
+        QFETCH(QString, linhas);
+        const QString arquivo = caminho(u"mostrar.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, esperado));
+        const TResultado r = executar({u"show-art"_s, arquivo, u"--picture"_s, numero});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(r.Saida, linhas);
+    }
+
+    // A damaged file, or a destination no sign has: exit 1 with the message, nothing on stdout.
+    void mostrarArtRecusado_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("opcoes");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("cut short") << esperado.left(100) << QStringList{}
+                                   << u"ATENÇÃO:\nO arquivo \"%1\" está danificado na posição 1: o cabeçalho diz que o "
+                                      "arquivo tem %2 bytes e ele tem 100.\n"_s.arg(caminho(u"recusado.art"_s))
+                                          .arg(esperado.size());
+        QTest::newRow("no destination 9") << esperado << QStringList{u"--picture"_s, u"9"_s}
+                                          << u"ATENÇÃO:\nNenhum painel do arquivo tem o destino 9.\n"_s;
+    }
+    void mostrarArtRecusado()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, opcoes);
+        QFETCH(QString, mensagem);
+        const QString arquivo = caminho(u"recusado.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, bytes));
+        const TResultado r = executar(QStringList{u"show-art"_s, arquivo} + opcoes);
+        QCOMPARE(r.Codigo, 1);
+        QCOMPARE(r.Erro, mensagem);
+        QCOMPARE(r.Saida, QString());
     }
 
     void semDestinos()
@@ -426,6 +540,11 @@ private slots:
         QTest::newRow("listing sem saída") << QStringList{u"listing"_s, u"a.ar1"_s};
         QTest::newRow("listing com opção desconhecida")
             << QStringList{u"listing"_s, u"a.ar1"_s, u"b.pdf"_s, u"--extra"_s};
+        QTest::newRow("show-art sem arquivo") << QStringList{u"show-art"_s};
+        QTest::newRow("show-art --picture sem número") << QStringList{u"show-art"_s, u"a.art"_s, u"--picture"_s};
+        QTest::newRow("show-art --picture 0") << QStringList{u"show-art"_s, u"a.art"_s, u"--picture"_s, u"0"_s};
+        QTest::newRow("show-art --json e --picture")
+            << QStringList{u"show-art"_s, u"a.art"_s, u"--json"_s, u"--picture"_s, u"1"_s};
     }
     void usoErrado()
     {

@@ -60,6 +60,24 @@ class TesteArquivoProjeto : public QObject {
         return linhas;
     }
 
+    // A database whose table page lists its rows out of rowid order, as in a
+    // damaged file: the first row's rowid, a one-byte number, made 127.
+    QByteArray ForaDeOrdem() const
+    {
+        const QString arquivo = Caminho(u"fora de ordem.ar1"_s);
+        Sql(arquivo, {u"CREATE TABLE DESTINOS_EXTRAS (PAINEL INTEGER, NRO_DESTINO INTEGER, EXTRA INTEGER)"_s,
+                      u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 1, 0)"_s, u"INSERT INTO DESTINOS_EXTRAS VALUES (1, 2, 0)"_s});
+        const int raiz = Sql(arquivo, {u"SELECT rootpage FROM sqlite_master WHERE name = 'DESTINOS_EXTRAS'"_s}).toInt();
+        QByteArray b = Ler(arquivo);
+        const auto u16 = [&](qsizetype i) { return quint8(b[i]) << 8 | quint8(b[i + 1]); }; // big-endian
+        const qsizetype pagina = qsizetype(raiz - 1) * u16(16);
+        // A leaf page: an 8-byte header, then the cell offsets in rowid order;
+        // a cell starts with its length and its rowid.
+        const qsizetype celula = pagina + u16(pagina + 8);
+        b[celula + 1] = 127;
+        return b;
+    }
+
     // Destinations 1..2 on positions 1 and 2 and one extra on position 1.
     static void Projeto(TDtm_Destino &d)
     {
@@ -238,6 +256,8 @@ void TesteArquivoProjeto::arquivoDanificado_data()
         << u"a coluna EXTRA deveria conter 0 ou 1"_s;
     QTest::newRow("versao mais nova") << QByteArray() << QStringList{tabela, u"PRAGMA user_version = 2"_s}
                                       << u"versão mais nova do programa (formato 2)"_s;
+    QTest::newRow("linhas fora de ordem") << ForaDeOrdem() << QStringList()
+                                          << u"o banco de dados não passou na verificação de integridade"_s;
 }
 
 // Each damaged file is refused with its own message; the file and the rows in memory stay as they were.
