@@ -1,6 +1,8 @@
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/UAnimacaoDestino.h"
 #include "app/UImagemDestino.h"
 #include "app/projeto_fixture.h"
 #include "output/saida_fixture.h"
@@ -10,8 +12,8 @@
 
 using Fixture::Conteudo;
 
-// A destination's signs drawn from its stored rows: the LEDs of the picture
-// and the clock placeholder.
+// A destination's signs drawn from its stored rows: the LEDs of the picture,
+// the clock placeholder, and the simulator's play as frames and as a GIF.
 class TesteImagemDestino : public QObject {
     Q_OBJECT
 
@@ -44,6 +46,32 @@ class TesteImagemDestino : public QObject {
         return l;
     }
 
+    // A scrolling side sign of 6 x 10 whose text ends at column 6.
+    static TLinhaProjeto lateralRolando()
+    {
+        TLinhaProjeto l;
+        l.Painel = 2;
+        l.Linhas = 6;
+        l.Colunas = 10;
+        l.Sentido = 1;
+        QList<QPoint> acesas;
+        for (int c = 1; c <= 6; ++c)
+            for (int r = 1; r <= 6; ++r)
+                if ((r + 2 * c) % 5 == 0 || r == c)
+                    acesas << QPoint(c, r);
+        l.Conteudo[0] = Conteudo(6, 10, acesas);
+        return l;
+    }
+
+    // Exposure times of the current row's messages, in seconds.
+    static void definirTempos(TDtm_Destino &d, const QList<int> &tempos)
+    {
+        d.EditarAtual();
+        for (qsizetype i = 0; i < tempos.size(); ++i)
+            d.Cds_DestinosExtras.DefinirValor(u"TPO_ROTATIVO"_s + QString::number(i + 1), tempos[i]);
+        d.GravarPendente();
+    }
+
     static bool aceso(const TImagemDestino &imagem, const QImage &quadro, int posicao, int linha, int coluna)
     {
         return quadro.pixel(imagem.CentroDoLed(posicao, linha, coluna)) != TDesenhoLeds::CorApagado;
@@ -61,6 +89,21 @@ class TesteImagemDestino : public QObject {
             linhas << linha;
         }
         return linhas;
+    }
+
+    struct TQuadros {
+        QList<QImage> Imagens;
+        QList<int> Duracoes;
+    };
+    static TQuadros lerGif(const QString &arquivo)
+    {
+        TQuadros q;
+        QImageReader leitor(arquivo, "gif");
+        for (QImage imagem = leitor.read(); !imagem.isNull(); imagem = leitor.read()) {
+            q.Imagens << imagem.convertToFormat(QImage::Format_RGB32);
+            q.Duracoes << leitor.nextImageDelay();
+        }
+        return q;
     }
 
 private slots:
@@ -181,6 +224,101 @@ private slots:
                     zeros[l - 1][c - 1] = u'#';
         QVERIFY(esperado != zeros);
         QCOMPARE(leds(imagem, imagem.Desenhar(), 1), esperado);
+    }
+
+    // Three front messages of 2, 3 and 5 s: three frames of those lengths, over and over.
+    void animacaoRotativa()
+    {
+        TProjeto p({mensagens(1, 5, 12, 3)});
+        definirTempos(p.dados, {2, 3, 5});
+        TImagemDestino imagem(p.dados, 1);
+        TAnimacaoDestino animacao(imagem);
+        QCOMPARE(animacao.Duracao(), 10000);
+        QVERIFY(animacao.Repete());
+        QList<int> duracoes;
+        QList<QImage> quadros;
+        animacao.Percorrer([&](const QImage &quadro, int duracao) {
+            duracoes << duracao;
+            quadros << quadro.convertToFormat(QImage::Format_RGB32);
+        });
+        QCOMPARE(duracoes, (QList<int>{2000, 3000, 5000}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(leds(imagem, quadros[i], 1).first(), QString(12, u'.').replace(i, 1, u'#'));
+
+        const QString arquivo = pasta.filePath(u"rotativa.gif"_s);
+        const TAnimacaoDestino::TResumo r = animacao.GravarGif(arquivo);
+        QCOMPARE(r.Quadros, 3);
+        QCOMPARE(r.Duracao, 10000);
+        QImageReader leitor(arquivo, "gif");
+        QCOMPARE(leitor.imageCount(), 3);
+        QCOMPARE(leitor.loopCount(), -1); // for ever
+        const TQuadros gif = lerGif(arquivo);
+        QCOMPARE(gif.Duracoes, duracoes);
+        QCOMPARE(gif.Imagens, quadros);
+    }
+
+    // Exposure time 0 on message 2: the simulator stops there; the play does not start over.
+    void tempoZero()
+    {
+        TProjeto p({mensagens(1, 5, 12, 3)});
+        definirTempos(p.dados, {2, 0, 5});
+        TImagemDestino imagem(p.dados, 1);
+        TAnimacaoDestino animacao(imagem);
+        QVERIFY(!animacao.Repete());
+        QList<int> duracoes;
+        QStringList primeiraLinha;
+        animacao.Percorrer([&](const QImage &quadro, int duracao) {
+            duracoes << duracao;
+            primeiraLinha << leds(imagem, quadro, 1).first();
+        });
+        QCOMPARE(duracoes, (QList<int>{2000, 0}));
+        QCOMPARE(primeiraLinha, (QStringList{u"#..........."_s, u".#.........."_s}));
+        const QString arquivo = pasta.filePath(u"parada.gif"_s);
+        animacao.GravarGif(arquivo);
+        QCOMPARE(QImageReader(arquivo, "gif").loopCount(), 0);
+    }
+
+    // A scrolling side sign moves one column per 20 ms frame, its text (to
+    // column 6) coming back after 7 steps; a rotating front sign changes
+    // message on the same clock, its rear sign with one message keeping it.
+    void rolagem_data()
+    {
+        QTest::addColumn<QList<int>>("tempos");
+        QTest::addColumn<int>("quadros");
+        QTest::newRow("only the side sign moves") << QList<int>{2} << 7;
+        QTest::newRow("with two front messages of 1 s") << QList<int>{1, 1} << 100;
+    }
+    void rolagem()
+    {
+        QFETCH(QList<int>, tempos);
+        QFETCH(int, quadros);
+        TLinhaProjeto traseiro = Linha(3, 1, Conteudo(4, 6, {QPoint(6, 4)}));
+        traseiro.Linhas = 4;
+        traseiro.Colunas = 6;
+        TProjeto p({mensagens(1, 5, 12, int(tempos.size()))});
+        definirTempos(p.dados, tempos);
+        GravarLinha(p.dados, lateralRolando());
+        GravarLinha(p.dados, traseiro);
+        TImagemDestino imagem(p.dados, 1);
+        QVERIFY(imagem.Rola(2) && !imagem.Rola(1) && !imagem.Rola(3));
+        const QString arquivo = pasta.filePath(u"rolagem.gif"_s);
+        const TAnimacaoDestino::TResumo r = TAnimacaoDestino(imagem).GravarGif(arquivo);
+        QCOMPARE(r.Quadros, quadros);
+        QCOMPARE(r.Duracao, quadros * 20);
+
+        const TQuadros gif = lerGif(arquivo);
+        QCOMPARE(gif.Duracoes, QList<int>(quadros, 20));
+        const QStringList inicio = leds(imagem, gif.Imagens.first(), 2);
+        for (int k = 0; k < quadros; ++k) {
+            // Step k shows the text from column k % 7 + 1 on.
+            QStringList esperado;
+            for (const QString &linha : inicio)
+                esperado << (linha + QString(10, u'.')).mid(k % 7, 10);
+            QCOMPARE(leds(imagem, gif.Imagens[k], 2), esperado);
+            const int mensagem = k * 20 / 1000 + 1;
+            QCOMPARE(leds(imagem, gif.Imagens[k], 1).first(), QString(12, u'.').replace(mensagem - 1, 1, u'#'));
+            QCOMPARE(leds(imagem, gif.Imagens[k], 3).last(), u".....#"_s);
+        }
     }
 
     void numeroInexistente_data()
