@@ -12,6 +12,7 @@
 #include "app/UNomeArquivo.h"
 #include "app/UTransferencia.h"
 #include "app/ui/UDialogosProjeto.h"
+#include "app/ui/UExportarImagem.h"
 #include "app/ui/UFrmAdicionarPainel.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
@@ -64,6 +65,7 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
     l.AoRemoverDestino = [&s] { s.ExcluiDestino(); };
     l.AoHorarioSaida = [&s] { s.InsereHorario(); };
+    l.AoExportarImagem = [&l](int numero) { ExportarImagemDoDestino(l.Dados(), numero); };
     l.AoAbrirDestino = [this] {
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();

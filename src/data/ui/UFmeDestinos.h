@@ -57,6 +57,8 @@ public:
     std::function<void()> AoInserirDestinoNoFinal;
     std::function<void()> AoHorarioSaida;
     std::function<void()> AoMudarModo;
+    // "Exportar Imagem do Destino...": the number of the line under the mouse when the menu opened.
+    std::function<void(int numero)> AoExportarImagem;
 
     // The operator's handlers. An event that fails shows its error in the
     // error box; the save returns false then, and the panels are not cleared.
@@ -79,6 +81,7 @@ public:
     QAction *InserirNovoDestinoAqui1;
     QAction *ExcluiresteDestino1;
     QAction *AbrirnovoDestinonoFinal1;
+    QAction *ExportarImagemDestino1;
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
@@ -90,4 +93,5 @@ private:
 
     TDtm_Destino dados;
     TModeloTabela *modelo;
+    int numeroSobOMouse = 0; // of the line the menu was opened on; 0 for none
 };
