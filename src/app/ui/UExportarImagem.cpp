@@ -1,6 +1,9 @@
 #include "app/ui/UExportarImagem.h"
 
+#include <QCursor>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
 
 #include "app/UAnimacaoDestino.h"
 #include "app/UImagemDestino.h"
@@ -22,6 +25,9 @@ void ExportarImagemDoDestino(TDtm_Destino &dados, int numero)
     const QString tipo = QFileInfo(arquivo).suffix().toLower();
     if (tipo != u"png" && tipo != u"gif")
         throw TErro(u"ATENÇÃO:\r\nInforme um nome de arquivo terminado em .png (imagem) ou .gif (animação)."_s);
+    // A long animation takes a second or two.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     TImagemDestino imagem(dados, numero);
     if (tipo == u"png")
         imagem.GravarPng(arquivo);
