@@ -80,6 +80,12 @@ QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados)
     return resultado;
 }
 
+QString NomeDoSinal(int painel)
+{
+    static const QStringList nomes{u"Frontal"_s, u"Lateral"_s, u"Traseiro"_s, u"Auxiliar"_s};
+    return painel >= 1 && painel <= nomes.size() ? nomes.at(painel - 1) : u"Painel %1"_s.arg(painel);
+}
+
 QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais)
 {
     const TTabelaMemoria &t = dados.Cds_Rotulos;

@@ -27,6 +27,9 @@ void MostrarTipo(TDtm_Destino &dados, bool extra);
 // replace it, so the last row that names a size wins.
 QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados);
 
+// "Frontal", "Lateral", "Traseiro", "Auxiliar"; "Painel n" for other slots.
+QString NomeDoSinal(int painel);
+
 // The label table of the kind shown, one line per number: the number, then
 // the label of each fitted position, separated by tabs. Inside a label, line
 // breaks, tabs, NULs and backslashes are written as \n, \r, \t, \0 and \\.

@@ -21,12 +21,6 @@ void VerificarSaida(const QString &saida, const QStringList &entradas, bool forc
             QDir::toNativeSeparators(saida)));
 }
 
-QString NomeDoSinal(int painel)
-{
-    static const QStringList nomes{u"Frontal"_s, u"Lateral"_s, u"Traseiro"_s, u"Auxiliar"_s};
-    return painel >= 1 && painel <= nomes.size() ? nomes.at(painel - 1) : u"Painel %1"_s.arg(painel);
-}
-
 QString Quantidade(qsizetype n, const QString &singular, const QString &plural)
 {
     return u"%1 %2"_s.arg(n).arg(n == 1 ? singular : plural);

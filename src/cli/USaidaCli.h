@@ -9,8 +9,5 @@
 // only with --force. Throws TErro naming the file.
 void VerificarSaida(const QString &saida, const QStringList &entradas, bool forcar);
 
-// "Frontal", "Lateral", "Traseiro", "Auxiliar"; "Painel n" for other slots.
-QString NomeDoSinal(int painel);
-
 // "1 destino", "3 destinos": a count with its noun in the singular or plural.
 QString Quantidade(qsizetype n, const QString &singular, const QString &plural);

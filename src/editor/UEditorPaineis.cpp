@@ -80,9 +80,13 @@ void TEditorPaineis::CarregarRotativoAtual()
         if (TPainelLed *ativo = PainelAtivo())
             ativo->CursorParaFim();
     });
-    for (TPainelLed *painel : paineis)
-        if (painel && painel->Rolagem() == TRolagem::tsNenhum)
-            rotativos.Configuracao(qint16(painel->Tag), rotativos.RotativoAtual).CarregarPainel(*painel);
+    for (TPainelLed *painel : paineis) {
+        if (!painel || painel->Rolagem() != TRolagem::tsNenhum)
+            continue;
+        const TCfgRotativo &slot = rotativos.Configuracao(qint16(painel->Tag), rotativos.RotativoAtual);
+        if (!ManterSemMensagem || !slot.Vazio)
+            slot.CarregarPainel(*painel);
+    }
 }
 
 void TEditorPaineis::ClicarRotativo(quint16 rotativo)
@@ -121,16 +125,23 @@ int TEditorPaineis::DefinirModoSimulador(bool ligado, bool rolar)
 
 int TEditorPaineis::PassoSimulador(bool rolar)
 {
-    if (rolar) {
-        // Every panel moves, whatever its own scrolling: once the last lit
-        // column has left the view the text starts over.
-        for (TPainelLed *painel : paineis)
-            if (painel)
-                painel->DefinirPrimeiraColuna(painel->UltimaColunaAcesa(true) < painel->PrimeiraColuna()
-                                                  ? 1
-                                                  : painel->PrimeiraColuna() + 1);
-        return intervaloRolagem;
-    }
+    return rolar ? PassoDeRolagem(true) : PassoDeRotativo();
+}
+
+int TEditorPaineis::PassoDeRolagem(bool todos)
+{
+    // Once the last lit column has left the view the text starts over. The
+    // operator's simulator moves every panel, whatever its own scrolling.
+    for (TPainelLed *painel : paineis)
+        if (painel && (todos || painel->Rolagem() != TRolagem::tsNenhum))
+            painel->DefinirPrimeiraColuna(painel->UltimaColunaAcesa(true) < painel->PrimeiraColuna()
+                                              ? 1
+                                              : painel->PrimeiraColuna() + 1);
+    return intervaloRolagem;
+}
+
+int TEditorPaineis::PassoDeRotativo()
+{
     // The next slot that some present panel has, at most one round of the eight.
     for (int tentativa = 0; tentativa < 8; ++tentativa) {
         ContadorSimulador = ContadorSimulador >= 8 ? 1 : quint16(ContadorSimulador + 1);

@@ -34,6 +34,11 @@ public:
     quint16 ContadorSimulador = 0;   // the simulator's slot counter, 0..8
     quint16 RotativoSalvo = 0;       // the slot current when the simulator was switched on
     std::array<int, QtdPosicoes> ColunaCursorSalva{}; // cursor column of each scrolling panel then
+    // Set, loading a slot leaves alone a panel whose slot holds no stored message
+    // (Vazio), as the bus goes on showing a sign's own messages; unset, the panel
+    // shows what the editor starts a new slot with. For a play that stores
+    // nothing (the rotating slots' GravarAoTrocar unset).
+    bool ManterSemMensagem = false;
 
     // The active panel; with no valid active position, the first present one
     // (front, side, rear, auxiliary), which becomes active.
@@ -47,7 +52,8 @@ public:
     void LigarRotativos();
     // Stores every panel that is not empty into its configuration of the current slot.
     void GravarRotativoAtual();
-    // Loads every panel that does not scroll from its configuration of the current slot.
+    // Loads every panel that does not scroll from its configuration of the current slot
+    // (see ManterSemMensagem).
     void CarregarRotativoAtual();
 
     // Simulator. Ligar saves the slot and the cursor columns of the scrolling
@@ -56,7 +62,11 @@ public:
     // the interval in ms until the next one; 0 means no next step.
     void LigarSimulador();
     int DefinirModoSimulador(bool ligado, bool rolar);
-    int PassoSimulador(bool rolar);
+    int PassoSimulador(bool rolar); // PassoDeRolagem(true) or PassoDeRotativo()
+    // A scroll step: every panel (todos) or only the panels that scroll move one column.
+    int PassoDeRolagem(bool todos);
+    // A rotating step: the next slot that some present panel has.
+    int PassoDeRotativo();
     // Back in the editing modes, the slot and the cursor columns of switching on
     // restored. Panels that do not scroll show their first column again.
     void DesligarSimulador(bool rolar);

@@ -122,22 +122,8 @@ TTabelaFonteRelogio TGeracaoArquivo::TabelaDoRelogio(TExtras &extra, const TOrig
 {
     const TTipoFonte fonte = extra.FonteRelogio;
     const int altura = TFontesLed::AlturaDaFonte(fonte);
-    // Whole columns only: a glyph's tail would shift every column after it.
-    const auto glifo = [&](char caractere, bool centralizar) {
-        QByteArray g;
-        TFontesLed::LerGlifo(fonte, static_cast<unsigned char>(caractere), g);
-        g.truncate(g.size() / altura * altura);
-        int colunas = 0;
-        TFontesLed::GlifoCentralizado(fonte, g, altura, centralizar, colunas);
-        return g;
-    };
-    // Every digit is exactly as wide as the "0", so that digit d starts at column d x w:
-    // narrower ones get blank columns on the left, wider ones lose their rightmost columns.
-    QByteArray bits = glifo('0', true);
-    const int larguraDigito = int(bits.size()) / altura;
-    for (char digito = '1'; digito <= '9'; ++digito)
-        bits += glifo(digito, true).rightJustified(qsizetype(larguraDigito) * altura, '0', true);
-    bits += glifo(':', false);
+    int larguraDigito = 0;
+    const QByteArray bits = TFontesLed::GlifosDoRelogio(fonte, larguraDigito);
     extra.BitsRelogio = bits;
 
     const int colunas = int(bits.size()) / altura; // 10 x w + the colon's columns

@@ -183,6 +183,29 @@ bool TFontesLed::GlifoCentralizado(TTipoFonte fonte, QByteArray &glifo, int altu
     return true;
 }
 
+QByteArray TFontesLed::GlifosDoRelogio(TTipoFonte fonte, int &larguraDigito)
+{
+    larguraDigito = 0;
+    const int altura = AlturaDaFonte(fonte);
+    if (altura <= 0)
+        return {};
+    // Whole columns only: a glyph's tail would shift every column after it.
+    const auto glifo = [&](char caractere, bool centralizar) {
+        QByteArray g;
+        LerGlifo(fonte, static_cast<unsigned char>(caractere), g);
+        g.truncate(g.size() / altura * altura);
+        int colunas = 0;
+        GlifoCentralizado(fonte, g, altura, centralizar, colunas);
+        return g;
+    };
+    QByteArray bits = glifo('0', true);
+    larguraDigito = int(bits.size()) / altura;
+    for (char digito = '1'; digito <= '9'; ++digito)
+        bits += glifo(digito, true).rightJustified(qsizetype(larguraDigito) * altura, '0', true);
+    bits += glifo(':', false);
+    return bits;
+}
+
 void TFontesLed::CriarFontesPadrao()
 {
     const QString caminho = ArquivoDeFontes();

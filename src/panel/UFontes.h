@@ -48,6 +48,13 @@ public:
     static bool GlifoCentralizado(TTipoFonte fonte, QByteArray &glifo, int altura, bool centralizar,
                                   int &colunas);
 
+    // The clock's glyphs as the sign controller gets them: whole columns, the
+    // digits "0" to "9" each exactly as wide as the "0" (so that digit d starts
+    // at column d x larguraDigito: narrower ones get blank columns on the left,
+    // wider ones lose their rightmost columns), then the ":". Empty (and a width
+    // of 0) for tfNenhum.
+    static QByteArray GlifosDoRelogio(TTipoFonte fonte, int &larguraDigito);
+
     // Writes every built-in glyph whose key is missing into the font file.
     // Existing keys are never overwritten. Throws TErro when the file
     // cannot be written.

@@ -201,6 +201,9 @@ public:
     TRetangulo RetanguloDe(int linha, int coluna, int recuo) const;
     // The colour a lit cell of this column takes.
     TCor CorDaColuna(int coluna) const;
+    // The column shown at column colunaTela of the sign's face: left of the
+    // division the column itself, from it on the scrolled view.
+    int ColunaExibida(int colunaTela) const;
 
 protected:
     // The view's side. A model without a view is always "visible" and redraws nothing.

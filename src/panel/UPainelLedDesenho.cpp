@@ -25,14 +25,9 @@ void TPainelLed::Desenhar(QPainter &pintor)
     // Every cell starts as background; then only lit cells (and, with the
     // ruler, every cell) are drawn over it. The background of a cell that does
     // not exist is left as it was.
-    const int d = divisaoNaColuna;
-    const auto colunaDaTela = [&](int colunaTela) {
-        const bool fixa = d > 0 && colunaTela < d;
-        return fixa ? colunaTela : colunaTela + primeiraColuna - 1;
-    };
     const QColor fundo = cor(corFundo);
     for (int colunaTela = 1; colunaTela <= nroColunas + 1; ++colunaTela) {
-        const int coluna = colunaDaTela(colunaTela);
+        const int coluna = ColunaExibida(colunaTela);
         // A run of existing cells down the column is one rectangle.
         for (int l = 1; l <= nroLinhas + 1; ++l) {
             const TLed *primeira = Led(l, coluna, false);
@@ -50,7 +45,7 @@ void TPainelLed::Desenhar(QPainter &pintor)
     // Left of the division the fixed cells always show; from the division on,
     // the scrolled view (the sign's scroll window starts at the division).
     for (int colunaTela = 1; colunaTela <= nroColunas + 1; ++colunaTela) {
-        const int coluna = colunaDaTela(colunaTela);
+        const int coluna = ColunaExibida(colunaTela);
         for (int l = 1; l <= nroLinhas + 1; ++l)
             if (const TLed *led = Led(l, coluna, false); led && (led->Acesa || regua))
                 desenharLed(pintor, *led);
@@ -60,6 +55,12 @@ void TPainelLed::Desenhar(QPainter &pintor)
     desenharMarcacao(pintor);
     desenharCursor(pintor);
     pintor.restore();
+}
+
+int TPainelLed::ColunaExibida(int colunaTela) const
+{
+    const bool fixa = divisaoNaColuna > 0 && colunaTela < divisaoNaColuna;
+    return fixa ? colunaTela : colunaTela + primeiraColuna - 1;
 }
 
 // A lit cell without the ruler, drawn once per colour and size and then copied:

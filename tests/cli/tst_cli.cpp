@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImageReader>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -174,6 +175,9 @@ private slots:
                  0);
         QCOMPARE(::mkfifo(QFile::encodeName(caminho(u"fifo.art"_s)).constData(), 0644), 0);
         QVERIFY(QDir(pasta.path()).mkdir(u"pasta.art"_s));
+        QVERIFY(QFile::link(projeto, caminho(u"projeto.png"_s)));
+        QVERIFY(QFile::link(fonteDoCli(), caminho(u"fontes.gif"_s)));
+        QVERIFY(QDir(pasta.path()).mkdir(u"pasta.gif"_s));
         QVERIFY(!projetoAlterado(u"grande.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET NRO_DESTINO = 1099511627776 "
                                                   u"WHERE rowid = 2"_s).isEmpty());
         QVERIFY(!projetoAlterado(u"semextras.ar1"_s, u"DELETE FROM DESTINOS_EXTRAS WHERE EXTRA = 1"_s).isEmpty());
@@ -264,6 +268,19 @@ private slots:
         QTest::newRow("listing of no extra message")
             << QStringList{u"listing"_s, caminho(u"semextras.ar1"_s), caminho(u"semextras.pdf"_s), u"--extras"_s}
             << u"semextras.ar1"_s << u"não tem extras a listar.\nNada foi gravado."_s;
+        const QString render = u"render"_s;
+        QTest::newRow("render over its project through a link")
+            << QStringList{render, projeto, u"1"_s, caminho(u"projeto.png"_s), forcar} << u"projeto.png"_s << mesmo;
+        QTest::newRow("render over the font file through a link")
+            << QStringList{render, projeto, u"1"_s, caminho(u"fontes.gif"_s), forcar} << u"fontes.gif"_s << mesmo;
+        QTest::newRow("render into a folder") << QStringList{render, projeto, u"1"_s, caminho(u"pasta.gif"_s), forcar}
+                                              << u"pasta.gif"_s << u"não é um arquivo comum: é uma pasta"_s;
+        QTest::newRow("render a number the project lacks")
+            << QStringList{render, projeto, u"9"_s, caminho(u"nove.png"_s)} << QString()
+            << u"ATENÇÃO:\nO destino 9 não existe neste projeto.\n"_s;
+        QTest::newRow("render an extra the project lacks")
+            << QStringList{render, projeto, u"2"_s, caminho(u"nove.gif"_s), u"--extras"_s} << QString()
+            << u"ATENÇÃO:\nO extra 2 não existe neste projeto.\n"_s;
         QTest::newRow("glyph-sheet into a missing folder")
             << QStringList{u"glyph-sheet"_s, caminho(u"falta/folha.png"_s)} << u"falta/folha.png"_s
             << u"o arquivo ou a pasta não existe"_s;
@@ -494,6 +511,107 @@ private slots:
         QVERIFY2(r.Erro.contains(u"ausente.ar1"_s), qPrintable(r.Erro));
     }
 
+    // A picture of destination 1 (front 8 x 80, side 16 x 96), and of the extra (front only) at scale 3.
+    void desenharPng_data()
+    {
+        QTest::addColumn<QStringList>("opcoes");
+        QTest::addColumn<QString>("descricao");
+        QTest::addColumn<int>("largura"); // the widest sign's LEDs, its face's edges and the margins
+        QTest::newRow("destino") << QStringList{} << u"destino 1, Frontal 8 x 80, Lateral 16 x 96"_s
+                                 << 96 * 8 + 2 * 4 + 2 * 16;
+        QTest::newRow("extra, escala 3") << QStringList{u"--extras"_s, u"--scale"_s, u"3"_s}
+                                         << u"extra 1, Frontal 8 x 80"_s << 80 * 3 + 2 * 2 + 2 * 8;
+    }
+    void desenharPng()
+    {
+        QFETCH(QStringList, opcoes);
+        QFETCH(QString, descricao);
+        QFETCH(int, largura);
+        const QString saida = caminho(u"desenho.png"_s);
+        const TResultado r = executar(QStringList{u"render"_s, projeto, u"1"_s, saida, u"--force"_s} + opcoes);
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        const QImage imagem(saida);
+        QCOMPARE(imagem.width(), largura);
+        QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): %3; imagem de %4 x %5 pixels.\n"_s.arg(saida)
+                              .arg(QFileInfo(saida).size())
+                              .arg(descricao)
+                              .arg(imagem.width())
+                              .arg(imagem.height()));
+    }
+
+    // Front messages of 2, 3 and 5 s: three frames, a 10 s loop; one message: one still frame.
+    void desenharGif_data()
+    {
+        QTest::addColumn<QList<int>>("tempos");
+        QTest::addColumn<QString>("animacao");
+        QTest::addColumn<QList<int>>("atrasos");
+        QTest::newRow("three messages") << QList<int>{2, 3, 5} << u"3 quadros, ciclo de 10 s"_s
+                                        << QList<int>{2000, 3000, 5000};
+        QTest::newRow("stops on the second") << QList<int>{2, 0, 5} << u"2 quadros, para após 2 s"_s
+                                             << QList<int>{2000, 100};
+        QTest::newRow("one message") << QList<int>{4} << u"1 quadro, sem movimento"_s << QList<int>{100};
+    }
+    void desenharGif()
+    {
+        QFETCH(QList<int>, tempos);
+        QFETCH(QString, animacao);
+        QFETCH(QList<int>, atrasos);
+        TDtm_Destino d;
+        d.AbrirTabelas({});
+        TLinhaProjeto frente;
+        for (qsizetype i = 0; i < tempos.size(); ++i)
+            frente.Conteudo[size_t(i)] = Conteudo(8, 80, {QPoint(int(i) + 1, 1)});
+        GravarLinha(d, frente);
+        d.EditarAtual();
+        for (qsizetype i = 0; i < tempos.size(); ++i)
+            d.Cds_DestinosExtras.DefinirValor(u"TPO_ROTATIVO"_s + QString::number(i + 1), tempos[i]);
+        d.GravarPendente();
+        const QString rotativo = caminho(u"rotativo.ar1"_s);
+        QVERIFY(d.SalvarArquivo(rotativo));
+
+        const QString saida = caminho(u"rotativo.gif"_s);
+        const TResultado r = executar({u"render"_s, rotativo, u"1"_s, saida, u"--force"_s});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QImageReader leitor(saida, "gif");
+        const QImage primeiro = leitor.read();
+        QList<int> lidos{leitor.nextImageDelay()};
+        while (!leitor.read().isNull())
+            lidos << leitor.nextImageDelay();
+        QCOMPARE(lidos, atrasos); // as a browser plays them: a frame of 0 (for ever) shows 100 ms
+        QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): destino 1, Frontal 8 x 80; animação de %3 x %4 pixels, %5.\n"_s
+                              .arg(saida)
+                              .arg(QFileInfo(saida).size())
+                              .arg(primeiro.width())
+                              .arg(primeiro.height())
+                              .arg(animacao));
+    }
+
+    // The disk fills up while the animation is written: the old file stays, no temporary one is left.
+    void desenharComDiscoCheio()
+    {
+        const QString montagem = caminho(u"cheio-gif"_s);
+        QVERIFY(QDir(pasta.path()).mkdir(u"cheio-gif"_s));
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, montagem}) != 0)
+            QSKIP("a small file system could not be mounted here (needs root)");
+        const auto desmontar = qScopeGuard([&] { QProcess::execute(u"umount"_s, {montagem}); });
+        const QString saida = montagem + u"/antigo.gif"_s;
+        QVERIFY(Fixture::GravarArquivo(saida, "antigo"));
+        QFile enche(montagem + u"/enche"_s);
+        QVERIFY(enche.open(QIODevice::WriteOnly));
+        while (enche.write(QByteArray(1024, 'x')) == 1024 && enche.flush()) {
+        }
+        enche.close();
+
+        const TResultado r = executar({u"render"_s, projeto, u"1"_s, saida, u"--force"_s});
+        QCOMPARE(r.Codigo, 1);
+        QCOMPARE(r.Erro, u"ATENÇÃO:\nNão foi possível gravar o arquivo \"%1\": não há espaço livre no dispositivo.\n"_s
+                             .arg(saida));
+        QCOMPARE(Fixture::LerArquivo(saida), QByteArray("antigo"));
+        QCOMPARE(QDir(montagem).entryList(QDir::Files), (QStringList{u"antigo.gif"_s, u"enche"_s}));
+    }
+
     void versao()
     {
         const TResultado r = executar({u"--version"_s});
@@ -545,6 +663,12 @@ private slots:
         QTest::newRow("show-art --picture 0") << QStringList{u"show-art"_s, u"a.art"_s, u"--picture"_s, u"0"_s};
         QTest::newRow("show-art --json e --picture")
             << QStringList{u"show-art"_s, u"a.art"_s, u"--json"_s, u"--picture"_s, u"1"_s};
+        QTest::newRow("render sem número") << QStringList{u"render"_s, u"a.ar1"_s, u"b.png"_s};
+        QTest::newRow("render número zero") << QStringList{u"render"_s, u"a.ar1"_s, u"0"_s, u"b.png"_s};
+        QTest::newRow("render em outro formato") << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.jpg"_s};
+        QTest::newRow("render escala pequena")
+            << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.png"_s, u"--scale"_s, u"2"_s};
+        QTest::newRow("render escala sem valor") << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.png"_s, u"--scale"_s};
     }
     void usoErrado()
     {

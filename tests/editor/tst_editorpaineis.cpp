@@ -174,6 +174,41 @@ private slots:
         QCOMPARE(e.rotativos.RotativoAtual, quint16(1));
     }
 
+    // The front sign has messages in slots 1 and 2, the rear one only in slot 1:
+    // on the step to slot 2 the rear sign shows the editor's start of a new slot
+    // (nothing, without a division), or keeps its message.
+    void semMensagemNoSlot_data()
+    {
+        QTest::addColumn<bool>("manter");
+        QTest::addColumn<QString>("traseiro");
+        QTest::newRow("the editor's new slot") << false << QString();
+        QTest::newRow("kept") << true << u"LINHA 5"_s;
+    }
+    void semMensagemNoSlot()
+    {
+        QFETCH(bool, manter);
+        QFETCH(QString, traseiro);
+        TEditor e({1, 3});
+        e.Painel(1).DigitarTexto(u"CENTRO"_s);
+        e.Painel(3).DigitarTexto(u"LINHA 5"_s);
+        e.rotativos.ClicarRotativo(2);
+        e.Painel(1).DigitarTexto(u"BAIRRO"_s);
+        e.rotativos.ClicarRotativo(1);
+        e.rotativos.GravarAoTrocar = false;
+        e.editor.ManterSemMensagem = manter;
+        QVERIFY(!e.TemConfiguracao(3, 2) || e.rotativos.Configuracao(3, 2).Vazio);
+
+        e.editor.DefinirModoSimulador(true, false);
+        QCOMPARE(e.Painel(3).Rotulo(), u"LINHA 5"_s);
+        e.editor.PassoDeRotativo();
+        QCOMPARE(e.rotativos.RotativoAtual, quint16(2));
+        QCOMPARE(e.Painel(1).Rotulo(), u"BAIRRO"_s);
+        QCOMPARE(e.Painel(3).Rotulo(), traseiro);
+        e.editor.PassoDeRotativo();
+        QCOMPARE(e.Painel(1).Rotulo(), u"CENTRO"_s);
+        QCOMPARE(e.Painel(3).Rotulo(), u"LINHA 5"_s);
+    }
+
     // Exposure time 0: no further step (interval 0).
     void tempoZero()
     {
@@ -196,6 +231,34 @@ private slots:
         }
         QCOMPARE(colunas.mid(38), (QList<int>{40, 41, 1, 2}));
         QCOMPARE(colunas.first(), 2);
+    }
+
+    // Both panels lit up to column 40, only the front one scrolling: the
+    // operator's step moves both, the step of the scrolling panels only the front.
+    void passoDosQueRolam_data()
+    {
+        QTest::addColumn<bool>("todos");
+        QTest::addColumn<QList<int>>("lateral");
+        QTest::newRow("every panel") << true << QList<int>{2, 3, 4};
+        QTest::newRow("only the scrolling ones") << false << QList<int>{1, 1, 1};
+    }
+    void passoDosQueRolam()
+    {
+        QFETCH(bool, todos);
+        QFETCH(QList<int>, lateral);
+        TEditor e({1, 2});
+        e.Painel(1).DefinirRolagem(TRolagem::tsEsquerda);
+        for (int p : {1, 2})
+            e.Painel(p).Led(1, 40, true)->DefinirAcesa(true);
+        QList<int> frente;
+        QList<int> lado;
+        for (int passo = 0; passo < 3; ++passo) {
+            QCOMPARE(e.editor.PassoDeRolagem(todos), 5);
+            frente << e.Painel(1).PrimeiraColuna();
+            lado << e.Painel(2).PrimeiraColuna();
+        }
+        QCOMPARE(frente, (QList<int>{2, 3, 4}));
+        QCOMPARE(lado, lateral);
     }
 
     // Off again: the slot of switching on, the cursor columns of the scrolling

@@ -16,6 +16,7 @@
 #include "panel/UArquivoDisco.h"
 #include "app/UTransferencia.h"
 #include "app/ui/UDialogosProjeto.h"
+#include "app/ui/UExportarImagem.h"
 #include "app/ui/UFrmAdicionarPainel.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
@@ -69,6 +70,7 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     l.AoRemoverDestino = [&s] { s.ExcluiDestino(); };
     l.AoHorarioSaida = [&s] { s.InsereHorario(); };
     l.AoImportarLista = [this] { ImportarLista(); };
+    l.AoExportarImagem = [&l](int numero) { ExportarImagemDoDestino(l.Dados(), numero); };
     l.AoAbrirDestino = [this] {
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();

@@ -45,12 +45,19 @@ void destacar(QPushButton *b, const QColor &cor)
     b->setPalette(p);
 }
 
-// The menu's pictures: a plus (insert), a cross (delete), a plus over a bar (insert at the end).
+// The menu's pictures: a plus (insert), a cross (delete), a plus over a bar (insert at the end),
+// a sign with lit LEDs (picture).
 QIcon icone(int tipo)
 {
     QPixmap imagem(16, 16);
     imagem.fill(Qt::transparent);
     QPainter p(&imagem);
+    if (tipo == 4) {
+        p.fillRect(1, 4, 14, 8, Qt::black);
+        for (int x = 3; x < 14; x += 3)
+            p.fillRect(x, 7, 2, 2, QColor(255, 200, 0));
+        return QIcon(imagem);
+    }
     p.setPen(QPen(tipo == 1 ? QColor(200, 0, 0) : QColor(0, 128, 0), 2));
     if (tipo == 1) {
         p.drawLine(4, 4, 12, 12);
@@ -121,7 +128,14 @@ TFme_Destinos::TFme_Destinos(QWidget *dono)
     criarMenu();
 
     connect(Dbg_DestinosExtras, &QTableView::customContextMenuRequested, this,
-            [this](const QPoint &ponto) { PopupMenu1->popup(Dbg_DestinosExtras->viewport()->mapToGlobal(ponto)); });
+            [this](const QPoint &ponto) {
+                const int linha = Dbg_DestinosExtras->indexAt(ponto).row();
+                const TTabelaMemoria &rotulos = dados.Cds_Rotulos;
+                const int coluna = rotulos.IndiceDaColuna(u"NRO_DESTINO"_s);
+                numeroSobOMouse = linha < 0 || coluna < 0 ? 0 : rotulos.ValorNaLinha(linha, coluna).toInt();
+                ExportarImagemDestino1->setEnabled(numeroSobOMouse > 0);
+                PopupMenu1->popup(Dbg_DestinosExtras->viewport()->mapToGlobal(ponto));
+            });
     connect(Dbg_DestinosExtras, &QTableView::doubleClicked, this, [this] { disparar(AoAbrirDestino); });
     // The grid and the label table's cursor follow each other.
     connect(Dbg_DestinosExtras->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -199,6 +213,11 @@ void TFme_Destinos::criarMenu()
     connect(InserirNovoDestinoAqui1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoAqui); });
     connect(ExcluiresteDestino1, &QAction::triggered, this, [this] { disparar(AoRemoverDestino); });
     connect(AbrirnovoDestinonoFinal1, &QAction::triggered, this, [this] { disparar(AoInserirDestinoNoFinal); });
+    ExportarImagemDestino1 = PopupMenu1->addAction(icone(4), u"Exportar Imagem do Destino..."_s);
+    connect(ExportarImagemDestino1, &QAction::triggered, this, [this] {
+        if (AoExportarImagem && numeroSobOMouse > 0)
+            disparar([this, numero = numeroSobOMouse] { AoExportarImagem(numero); });
+    });
     PopupMenu1->addSeparator();
     ImportarLista1 = PopupMenu1->addAction(u"Importar Lista de Destinos..."_s);
     connect(ImportarLista1, &QAction::triggered, this, [this] { disparar(AoImportarLista); });

@@ -58,6 +58,8 @@ public:
     std::function<void()> AoHorarioSaida;
     std::function<void()> AoMudarModo;
     std::function<void()> AoImportarLista; // "Importar Lista de Destinos..."
+    // "Exportar Imagem do Destino...": the number of the line under the mouse when the menu opened.
+    std::function<void(int numero)> AoExportarImagem;
 
     // The operator's handlers. An event that fails shows its error in the
     // error box; the save returns false then, and the panels are not cleared.
@@ -81,6 +83,7 @@ public:
     QAction *ExcluiresteDestino1;
     QAction *AbrirnovoDestinonoFinal1;
     QAction *ImportarLista1;
+    QAction *ExportarImagemDestino1;
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
@@ -92,4 +95,5 @@ private:
 
     TDtm_Destino dados;
     TModeloTabela *modelo;
+    int numeroSobOMouse = 0; // of the line the menu was opened on; 0 for none
 };

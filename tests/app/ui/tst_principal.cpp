@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/UImagemDestino.h"
 #include "app/UProjetoArquivo.h"
 #include "app/URecuperacao.h"
 #include "app/UVersao.h"
@@ -414,6 +416,50 @@ private slots:
         }
         QCOMPARE(d.Pedidos().size(), 1);
         QVERIFY(!j.janela.Projeto()->Alterado);
+    }
+
+    // "Exportar Imagem do Destino..." on a line of the list: the picture of that
+    // number from its stored rows, the edited panels and the selected line left
+    // as they were; on the pending new line, the error box.
+    void exportarImagem()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 1, 0, 0});
+        j.Digitar(1, u"CENTRO"_s);
+        j.SalvarDestino();
+        j.Digitar(1, u"BAIRRO"_s);
+        const int selecionado = j.janela.Sincronizacao.NumeroSelecionado();
+        QTableView *v = j.Lista().Dbg_DestinosExtras;
+        const auto exportar = [&](int linha) {
+            const QPoint ponto = v->visualRect(v->model()->index(linha, 0)).center();
+            QContextMenuEvent evento(QContextMenuEvent::Mouse, ponto, v->viewport()->mapToGlobal(ponto));
+            QApplication::sendEvent(v->viewport(), &evento);
+            j.Lista().ExportarImagemDestino1->trigger();
+            j.Lista().PopupMenu1->close();
+        };
+        {
+            TRespostasDialogos d;
+            d.ResponderArquivo(caminho(u"destino1.png"_s));
+            exportar(0);
+            QCOMPARE(d.Pedidos().size(), 1);
+            QCOMPARE(d.Pedidos().constFirst().Titulo, u"Exportar Imagem do Destino"_s);
+            QCOMPARE(d.Pedidos().constFirst().Proposto, u"destino_1.png"_s);
+        }
+        TImagemDestino esperado(j.Lista().Dados(), 1);
+        QCOMPARE(QImage(caminho(u"destino1.png"_s)).convertToFormat(QImage::Format_RGB32),
+                 esperado.Desenhar().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(esperado.Painel(1)->Rotulo(), u"CENTRO"_s);
+        QCOMPARE(j.Painel(1).Rotulo(), u"BAIRRO"_s);
+        QCOMPARE(j.janela.Sincronizacao.NumeroSelecionado(), selecionado);
+
+        TRespostasDialogos d;
+        d.ResponderArquivo(caminho(u"destino2.gif"_s));
+        TRespostasMensagem r({TMensagem::mrOk});
+        exportar(1);
+        QCOMPARE(r.Pedidos().size(), 1);
+        QCOMPARE(r.Pedidos().constFirst().Texto,
+                 u"ATENÇÃO:\r\nO destino 2 ainda não foi gravado: não há o que desenhar."_s);
+        QVERIFY(!QFile::exists(caminho(u"destino2.gif"_s)));
     }
 
     // A save that fails shows the error and keeps the project marked as changed.

@@ -7,8 +7,10 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "app/projeto_fixture.h"
 #include "data/ui/UFmeDestinos.h"
 #include "data/ui/URotuloDelegado.h"
+#include "output/saida_fixture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -74,7 +76,7 @@ private slots:
         for (QAction *a : lista.PopupMenu1->actions())
             itens << (a->isSeparator() ? u"-"_s : a->text() + (a->icon().isNull() ? u" (sem imagem)"_s : QString()));
         QCOMPARE(itens, (QStringList{u"Inserir novo Destino aqui"_s, u"Excluir este Destino"_s,
-                                     u"Inserir novo Destino no Final"_s, u"-"_s,
+                                     u"Inserir novo Destino no Final"_s, u"Exportar Imagem do Destino..."_s, u"-"_s,
                                      u"Importar Lista de Destinos... (sem imagem)"_s}));
     }
 
@@ -134,6 +136,41 @@ private slots:
         QVERIFY(!t.lista->AposSalvarDestino && !t.lista->AoRemoverDestino);
         QVERIFY(!t.lista->Btn_SalvarDestino->isEnabled() && !t.lista->Dbg_DestinosExtras->isEnabled());
         QVERIFY(t.lista->SemRotulos());
+    }
+
+    // "Exportar Imagem do Destino..." acts on the line the menu was opened on,
+    // not on the current one; below the last line it is disabled.
+    void exportarImagemDaLinha_data()
+    {
+        QTest::addColumn<int>("linha");
+        QTest::addColumn<QList<int>>("numeros");
+        QTest::newRow("the last line, the first one current") << 2 << QList<int>{5};
+        QTest::newRow("the second line") << 1 << QList<int>{3};
+        QTest::newRow("below the lines") << -1 << QList<int>{};
+    }
+    void exportarImagemDaLinha()
+    {
+        QFETCH(int, linha);
+        QFETCH(QList<int>, numeros);
+        TLista t;
+        QList<int> pedidos;
+        t.lista->AoExportarImagem = [&pedidos](int numero) { pedidos << numero; };
+        // Lines 1 (the new project's), 3 and 5.
+        for (int numero : {3, 5})
+            GravarLinha(t.lista->Dados(), Linha(1, numero, Fixture::Conteudo(8, 80, {QPoint(1, 1)})));
+        QTableView *grade = t.lista->Dbg_DestinosExtras;
+        QCOMPARE(grade->model()->rowCount(), 3);
+        grade->setCurrentIndex(grade->model()->index(0, 0));
+        const QRect ultima = grade->visualRect(grade->model()->index(2, 0));
+        const QPoint ponto = linha < 0 ? QPoint(ultima.center().x(), ultima.bottom() + 20)
+                                       : grade->visualRect(grade->model()->index(linha, 0)).center();
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, ponto, grade->viewport()->mapToGlobal(ponto));
+        QApplication::sendEvent(grade->viewport(), &evento);
+        QVERIFY(t.lista->PopupMenu1->isVisible());
+        QCOMPARE(t.lista->ExportarImagemDestino1->isEnabled(), linha >= 0);
+        t.lista->ExportarImagemDestino1->trigger();
+        t.lista->PopupMenu1->close();
+        QCOMPARE(pedidos, numeros);
     }
 
     // One label column per fitted sign; the number column keeps its width.
