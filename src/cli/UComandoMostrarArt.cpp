@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include "app/UProjetoArquivo.h"
 #include "cli/UComandos.h"
 #include "cli/USaidaCli.h"
 #include "output/ULeituraArquivo.h"
