@@ -13,9 +13,16 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int qtdPosicoes = 4;
 
-// One line per number, fields split by tabs: a label's own line breaks, tabs,
-// NULs and backslashes are written as \n, \r, \t, \0 and \\.
-QString escapar(const QString &rotulo)
+// Rows x columns of each position before the rows are read, by bus type.
+std::array<TSinalEquipado, qtdPosicoes> tamanhosIniciais(int tipoOnibus)
+{
+    if (tipoOnibus == 1)
+        return {{{1, 13, 128}, {2, 8, 80}, {3, 13, 32}, {4, 8, 80}}};
+    return {{{1, 8, 80}, {2, 8, 80}, {3, 8, 80}, {4, 8, 80}}};
+}
+}
+
+QString EscaparCampo(const QString &rotulo)
 {
     QString texto;
     texto.reserve(rotulo.size());
@@ -30,15 +37,6 @@ QString escapar(const QString &rotulo)
         }
     }
     return texto;
-}
-
-// Rows x columns of each position before the rows are read, by bus type.
-std::array<TSinalEquipado, qtdPosicoes> tamanhosIniciais(int tipoOnibus)
-{
-    if (tipoOnibus == 1)
-        return {{{1, 13, 128}, {2, 8, 80}, {3, 13, 32}, {4, 8, 80}}};
-    return {{{1, 8, 80}, {2, 8, 80}, {3, 8, 80}, {4, 8, 80}}};
-}
 }
 
 void AbrirProjeto(TDtm_Destino &dados, const QString &arquivo)
@@ -97,7 +95,7 @@ QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipa
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
         QStringList campos{t.ValorNaLinha(linha, numero).toString()};
         for (int coluna : std::as_const(colunas))
-            campos.append(escapar(t.ValorNaLinha(linha, coluna).toString()));
+            campos.append(EscaparCampo(t.ValorNaLinha(linha, coluna).toString()));
         linhas.append(campos.join(u'\t'));
     }
     return linhas;

@@ -30,7 +30,10 @@ QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados);
 // "Frontal", "Lateral", "Traseiro", "Auxiliar"; "Painel n" for other slots.
 QString NomeDoSinal(int painel);
 
+// A label as one field of a tab-separated line: its line breaks, tabs, NULs
+// and backslashes are written as \n, \r, \t, \0 and \\.
+QString EscaparCampo(const QString &rotulo);
+
 // The label table of the kind shown, one line per number: the number, then
-// the label of each fitted position, separated by tabs. Inside a label, line
-// breaks, tabs, NULs and backslashes are written as \n, \r, \t, \0 and \\.
+// the label of each fitted position (escaped as above), separated by tabs.
 QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais);

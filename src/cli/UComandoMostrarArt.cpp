@@ -38,23 +38,6 @@ QString rotulo(const TCabecalhoRegistro &c)
                                               qsizetype(fim - c.Rotulo->begin())));
 }
 
-// Tabs and line breaks of a label written as \t, \n, \r (and \ as \\), so
-// that every record stays one line of tab-separated fields.
-QString escapar(const QString &texto)
-{
-    QString s;
-    for (const QChar c : texto) {
-        switch (c.unicode()) {
-        case u'\\': s += u"\\\\"_s; break;
-        case u'\t': s += u"\\t"_s; break;
-        case u'\n': s += u"\\n"_s; break;
-        case u'\r': s += u"\\r"_s; break;
-        default: s += c;
-        }
-    }
-    return s;
-}
-
 QString sentido(int codigo)
 {
     switch (codigo) {
@@ -111,7 +94,7 @@ void imprimirTexto(QTextStream &saida, const QString &arquivo, qsizetype tamanho
               << '\n';
         for (const TLinhaRegistro &r : registros(p)) {
             QStringList campos{u"  %1 %2"_s.arg(r.Extra ? u"extra"_s : u"destino"_s).arg(r.Numero),
-                               escapar(rotulo(*r.Cabecalho)),
+                               EscaparCampo(rotulo(*r.Cabecalho)),
                                Quantidade(r.Mensagens, u"mensagem"_s, u"mensagens"_s),
                                u"%1 s"_s.arg(r.Cabecalho->TempoExposicao), sentido(r.Cabecalho->CodigoSentido),
                                Quantidade(colunas(r, p), u"coluna"_s, u"colunas"_s)};
