@@ -170,7 +170,8 @@ private slots:
         dados.Linhas[0].Rotulos[2] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"_s;
         // Its own line breaks, and a tab printed as a blank.
         dados.Linhas[1].Rotulos[0] = u"Rua A\r\nCentro\tSul\rFim\nÚltima"_s;
-        const QList<const TBandaPagina *> detalhes = Detalhes(GerarListagem(dados, medidor)[0]);
+        const QList<TPaginaRelatorio> paginas = GerarListagem(dados, medidor);
+        const QList<const TBandaPagina *> detalhes = Detalhes(paginas[0]);
         const TTextoBanda &traseiro = *detalhes[0]->Texto(u"QRLabel10"_s);
         QCOMPARE(traseiro.Linhas, (QStringList{u"ABCDEFGHIJK"_s, u"LMNOPQRSTUV"_s, u"WXYZ0123"_s}));
         QCOMPARE(traseiro.Caixa.height(), 3 * 3.2);
