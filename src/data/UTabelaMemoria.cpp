@@ -412,3 +412,15 @@ std::vector<QVector<QVariant>> TTabelaMemoria::TodasAsLinhas() const
             copia.push_back(linhas[size_t(slot)]->Valores);
     return copia;
 }
+
+std::vector<TMarcador> TTabelaMemoria::MarcadoresDeTodasAsLinhas() const
+{
+    std::vector<TMarcador> marcadores;
+    if (!ativa)
+        return marcadores;
+    marcadores.reserve(insercao.size());
+    for (int slot : insercao)
+        if (linhas[size_t(slot)])
+            marcadores.push_back(base + slot);
+    return marcadores;
+}

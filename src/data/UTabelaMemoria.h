@@ -126,6 +126,8 @@ public:
     // columns empty): a copy that another thread may read. The row being edited
     // counts with its stored values.
     std::vector<QVector<QVariant>> TodasAsLinhas() const;
+    // The bookmark of each row TodasAsLinhas gives, in the same order.
+    std::vector<TMarcador> MarcadoresDeTodasAsLinhas() const;
     // Runs AoCalcular over a copy of a row's values and returns one calculated column.
     QVariant ValorCalculado(const QVector<QVariant> &valores, int coluna) const;
 

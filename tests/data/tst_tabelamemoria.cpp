@@ -3,6 +3,8 @@
 #include "panel/UErro.h"
 #include "tabela_fixture.h"
 
+#include <map>
+
 class TesteTabelaMemoria : public QObject {
     Q_OBJECT
 private slots:
@@ -17,6 +19,7 @@ private slots:
     void localizar_data();
     void localizar();
     void marcadores();
+    void marcadoresDeTodasAsLinhas();
     void caminhadaAteFim();
     void edicaoEErros();
     void excluirMoveCursor();
@@ -315,6 +318,43 @@ void TesteTabelaMemoria::marcadores()
     Acrescentar(*t, {{u"NRO"_s, 1}});
     QVERIFY(!t->ExisteMarcador(um) && !t->ExisteMarcador(dois)); // never reused
     QVERIFY(t->Marcador() != um && t->Marcador() != dois);
+}
+
+// Row by row beside TodasAsLinhas: insertion order (Inserir goes before the
+// current row), rows filtered out included, a deleted row gone, a row being
+// edited counted with its stored values.
+void TesteTabelaMemoria::marcadoresDeTodasAsLinhas()
+{
+    auto t = NovaTabela();
+    Acrescentar(*t, {});
+    t->Abrir(); // bookmarks then no longer start at 0
+    std::map<int, TMarcador> marcador; // NRO -> bookmark of its row
+    for (int nro : {3, 1, 2}) {
+        Acrescentar(*t, {{u"NRO"_s, nro}});
+        marcador[nro] = t->Marcador();
+    }
+    t->DefinirOrdem(u"NRO"_s);
+    t->Localizar(u"NRO"_s, {2});
+    t->Inserir();
+    t->DefinirValor(u"NRO"_s, 9);
+    t->Gravar();
+    marcador[9] = t->Marcador();
+    t->Localizar(u"NRO"_s, {3});
+    t->Excluir();
+    t->AoFiltrar = [](const TLinhaTabela &linha) { return linha.ComoInteiro(u"NRO"_s) != 1; };
+    t->DefinirFiltrado(true);
+    t->Localizar(u"NRO"_s, {2});
+    t->Editar();
+    t->DefinirValor(u"NRO"_s, 5);
+
+    QCOMPARE(t->MarcadoresDeTodasAsLinhas(), (std::vector<TMarcador>{marcador[1], marcador[9], marcador[2]}));
+    QList<int> numeros;
+    for (const QVector<QVariant> &valores : t->TodasAsLinhas())
+        numeros << valores[t->IndiceDaColuna(u"NRO"_s)].toInt();
+    QCOMPARE(numeros, (QList<int>{1, 9, 2}));
+
+    t->Fechar();
+    QVERIFY(t->MarcadoresDeTodasAsLinhas().empty());
 }
 
 void TesteTabelaMemoria::caminhadaAteFim()
