@@ -52,6 +52,11 @@ public:
     // tables from it. True when the file exists afterwards. On failure the
     // previous file and the rows in memory are kept and TErro is raised.
     bool SalvarArquivo(const QString &arquivo);
+    // Puts these rows (values by column index, as TodasAsLinhas gives them) in
+    // place of the destination table's rows, the label table rebuilt when open;
+    // the kind shown and the filters stay as they are. This is how a step of
+    // the history is undone or redone.
+    void RestaurarLinhas(const std::vector<QVector<QVariant>> &linhas);
     // Rebuilds the label table from the destination rows of the kind shown;
     // without forcar only when the label table is closed.
     void ReconstruirRotulos(bool forcar = false);

@@ -1,4 +1,4 @@
-// TDtm_Destino: opening and closing the tables, loading and saving the project file.
+// TDtm_Destino: opening and closing the tables, loading and saving the project file, putting rows back.
 #include "data/UDtmDestino.h"
 
 #include "data/UArquivoProjeto.h"
@@ -33,6 +33,11 @@ bool TDtm_Destino::CarregarArquivo(const QString &arquivo)
         return false;
     SubstituirLinhas(TArquivoProjeto::Ler(arquivo, Cds_DestinosExtras));
     return true;
+}
+
+void TDtm_Destino::RestaurarLinhas(const std::vector<QVector<QVariant>> &linhas)
+{
+    SubstituirLinhas(linhas);
 }
 
 // The rows are appended without the label upkeep (rows of the kind not shown

@@ -156,6 +156,8 @@ private slots:
     void bytes_data();
     void bytes();
     void exclusaoDoMeioEhCompacta();
+    void desfazerERefazerComMarcadoresNovos();
+    void restaurarMantemOTipoMostrado();
 };
 
 void TesteDeltaTabela::edicoes_data()
@@ -383,6 +385,55 @@ void TesteDeltaTabela::exclusaoDoMeioEhCompacta()
     QVERIFY2(delta.Bytes() >= 4 * 4096 && delta.Bytes() < 100 * 1024, qPrintable(QString::number(delta.Bytes())));
     COMPARAR_LINHAS(delta.Refazer(antes.Linhas), depois.Linhas);
     COMPARAR_LINHAS(delta.Desfazer(depois.Linhas), antes.Linhas);
+}
+
+// Undo and redo as the history does them: each time the table is reopened
+// with the rows the delta gives, so the rows have bookmarks it never saw.
+void TesteDeltaTabela::desfazerERefazerComMarcadoresNovos()
+{
+    TDtm_Destino d;
+    d.AbrirTabelas(QString());
+    Gravar(d, {u"1/1"_s, u"2/1"_s, u"1/2"_s, u"2/2"_s, u"1/3"_s, u"2/3"_s});
+    TTabelaMemoria &t = d.Cds_DestinosExtras;
+    const TFotoTabela antes = TFotoTabela::De(t);
+    ExcluirRotulo(d, 2);
+    const TFotoTabela depois = TFotoTabela::De(t);
+    const TDeltaTabela delta = TDeltaTabela::Entre(antes, depois);
+
+    d.RestaurarLinhas(delta.Desfazer(t.TodasAsLinhas()));
+    COMPARAR_LINHAS(t.TodasAsLinhas(), antes.Linhas);
+    QVERIFY(t.MarcadoresDeTodasAsLinhas() != antes.Marcadores);
+    QCOMPARE(Destinos(d), (QStringList{u"1/1"_s, u"1/2"_s, u"1/3"_s, u"2/1"_s, u"2/2"_s, u"2/3"_s}));
+    QCOMPARE(Rotulos(d), (QStringList{u"1:P1N1|P2N1||"_s, u"2:P1N2|P2N2||"_s, u"3:P1N3|P2N3||"_s}));
+
+    d.RestaurarLinhas(delta.Refazer(t.TodasAsLinhas()));
+    COMPARAR_LINHAS(t.TodasAsLinhas(), depois.Linhas);
+    QCOMPARE(Rotulos(d), (QStringList{u"1:P1N1|P2N1||"_s, u"2:P1N3|P2N3||"_s}));
+
+    d.RestaurarLinhas(delta.Desfazer(t.TodasAsLinhas()));
+    COMPARAR_LINHAS(t.TodasAsLinhas(), antes.Linhas);
+}
+
+// Rows of both kinds come back while the extras are shown: the extras stay
+// shown, in both tables, and the destinations are there behind them.
+void TesteDeltaTabela::restaurarMantemOTipoMostrado()
+{
+    TDtm_Destino d;
+    d.AbrirTabelas(QString());
+    Gravar(d, {u"1/1"_s, u"1/2"_s, u"1/3"_s});
+    d.DefinirFiltroExtra(true);
+    Gravar(d, {u"2/1"_s, u"3/1"_s});
+    const TLinhas linhas = d.Cds_DestinosExtras.TodasAsLinhas();
+    ExcluirRotulo(d, 1);
+    QVERIFY(Destinos(d).isEmpty());
+
+    d.RestaurarLinhas(linhas);
+    QVERIFY(d.FiltroExtra());
+    QVERIFY(d.Cds_DestinosExtras.Filtrado() && d.Cds_Rotulos.Filtrado());
+    QCOMPARE(Destinos(d), (QStringList{u"2/1"_s, u"3/1"_s}));
+    QCOMPARE(Rotulos(d), QStringList{u"1:|P2N1|P3N1|"_s});
+    d.DefinirFiltroExtra(false);
+    QCOMPARE(Destinos(d), (QStringList{u"1/1"_s, u"1/2"_s, u"1/3"_s}));
 }
 
 QTEST_GUILESS_MAIN(TesteDeltaTabela)
