@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "data/UDeltaTabela.h"
+#include "data/UDtmDestino.h"
 #include "data/UTabelaMemoria.h"
 
 // A project of 200 destinations on 4 signs: 800 rows of the destination
@@ -133,6 +135,31 @@ void BM_LocalizarTodos(benchmark::State &estado)
     }
 }
 BENCHMARK(BM_LocalizarTodos)->Unit(benchmark::kMillisecond);
+
+// Undoing the removal of destination 100 in the project's own tables: the
+// delta between the rows before and after it, the rows before rebuilt from the
+// table's rows, and the table reopened with them (labels rebuilt). Between
+// runs, untimed, the table goes back to the rows after the removal.
+void BM_DeltaRemocao(benchmark::State &estado)
+{
+    TDtm_Destino dados;
+    dados.AbrirTabelas(QString());
+    Preencher(dados.Cds_DestinosExtras);
+    TTabelaMemoria &destinos = dados.Cds_DestinosExtras;
+    const TFotoTabela antes = TFotoTabela::De(destinos);
+    dados.Cds_Rotulos.Localizar(u"NRO_DESTINO"_s, {Destinos / 2});
+    dados.ExcluirRotuloAtual();
+    const TFotoTabela depois = TFotoTabela::De(destinos);
+    for (auto _ : estado) {
+        const TDeltaTabela delta = TDeltaTabela::Entre(antes, depois);
+        dados.RestaurarLinhas(delta.Desfazer(destinos.TodasAsLinhas()));
+        estado.PauseTiming();
+        estado.counters["bytes"] = double(delta.Bytes());
+        dados.RestaurarLinhas(depois.Linhas);
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeltaRemocao)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
