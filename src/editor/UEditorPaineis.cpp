@@ -94,6 +94,17 @@ void TEditorPaineis::ClicarRotativo(quint16 rotativo)
     rotativos.ClicarRotativo(rotativo);
 }
 
+void TEditorPaineis::EdicaoNoPainel(TEdicao edicao)
+{
+    switch (edicao) {
+    case TEdicao::Digitacao: ComecarPasso(TTipoPasso::Digitacao); break;
+    case TEdicao::Exclusao: ComecarPasso(TTipoPasso::Exclusao); break;
+    case TEdicao::Colagem: ComecarPasso(TTipoPasso::Colagem); break;
+    case TEdicao::Desenho: ComecarPasso(TTipoPasso::Desenho); break;
+    case TEdicao::Movimento: ConcluirPasso(); break;
+    }
+}
+
 void TEditorPaineis::FocarPainelAtivo()
 {
     if (TPainelLed *ativo = PainelAtivo())

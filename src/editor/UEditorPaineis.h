@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QPoint>
+#include <QScopeGuard>
 #include <QSize>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
+#include "editor/UTipoPasso.h"
+#include "panel/UPainelLed.h"
 #include "panel/UTipos.h"
 
-class TPainelLed;
 class TRotativos;
 
 // The panel editor without its widgets: the panel of each sign position, the
@@ -39,6 +42,31 @@ public:
     // shows what the editor starts a new slot with. For a play that stores
     // nothing (the rotating slots' GravarAoTrocar unset).
     bool ManterSemMensagem = false;
+
+    // The undo history's side: a step the operator names begins, or the open step ends.
+    std::function<void(TTipoPasso tipo)> AoComecarPasso;
+    std::function<void()> AoConcluirPasso;
+    void ComecarPasso(TTipoPasso tipo)
+    {
+        if (AoComecarPasso)
+            AoComecarPasso(tipo);
+    }
+    void ConcluirPasso()
+    {
+        if (AoConcluirPasso)
+            AoConcluirPasso();
+    }
+    // One whole step: begun, done, ended (also when the action fails).
+    template <typename Acao> void Passo(TTipoPasso tipo, Acao &&acao)
+    {
+        ComecarPasso(tipo);
+        const auto fim = qScopeGuard([this] { ConcluirPasso(); });
+        acao();
+    }
+    // What the operator is about to do on a panel, as a step: typing continues a
+    // run, a deletion, paste or drawing press begins a step, a cursor move or
+    // click ends the open one.
+    void EdicaoNoPainel(TEdicao edicao);
 
     // The active panel; with no valid active position, the first present one
     // (front, side, rear, auxiliary), which becomes active.

@@ -50,6 +50,15 @@ void TRotativos::ExibirRotativo(qint16 painel, quint16 rotativo)
     Exibir();
 }
 
+void TRotativos::ExibirSemCriar(qint16 painel, quint16 rotativo)
+{
+    RotativoAtual = rotativo;
+    rotativoMarcado = rotativo >= 1 && rotativo <= 8 ? rotativo : 0;
+    const TCfgRotativo *registro = procurar(painel, rotativo);
+    tempoExibido = registro ? std::optional<qint16>(registro->TempoExposicao) : std::nullopt;
+    Exibir();
+}
+
 TCfgRotativo &TRotativos::RotativoLivre()
 {
     GravarAoTrocar = false;

@@ -51,6 +51,8 @@ public:
     TCfgRotativo &SelecionarRotativo(quint16 rotativo, bool exibir);
     // Shows the slot (1..8, others are ignored) and its time, and makes it current.
     void ExibirRotativo(qint16 painel, quint16 rotativo);
+    // As ExibirRotativo, but a missing record is not created: its time shows as none.
+    void ExibirSemCriar(qint16 painel, quint16 rotativo);
     // The slot to show when the operator moves to another position's panel.
     TCfgRotativo &RotativoLivre();
 
@@ -61,6 +63,8 @@ public:
     // Removes the record; the later slots of the same position move down by one.
     void ExcluirConfiguracao(qint16 painel, quint16 rotativo);
     void LimparConfiguracoes();
+    // Appends a record as it is, without the lower slots Configuracao would add (to put a list back).
+    TCfgRotativo &AcrescentarConfiguracao(qint16 painel, quint16 rotativo) { return acrescentar(painel, rotativo); }
     // Discards every record and selects slot 1 afresh.
     void ReiniciarRotativos();
 

@@ -31,6 +31,11 @@ constexpr int V = 86; // with Ctrl: paste
 
 enum class TBotaoMouse : quint8 { Esquerdo, Direito, Meio };
 
+// What the operator is about to do on a panel, told to the undo history: a
+// character typed, a deletion, a paste, a drawing press, or a cursor move or
+// click that ends a run of typing.
+enum class TEdicao : quint8 { Digitacao, Exclusao, Colagem, Desenho, Movimento };
+
 // The model of one LED sign: a grid of NroLinhas x NroColunas cells with its
 // colours, font, mode, scrolling and division, the cells created so far and
 // the typed characters. It knows nothing of widgets: TFlexLed shows it and
@@ -84,6 +89,13 @@ public:
     TEvento OnRecebeFoco;
     TEvento AoAlterarPropriedade;
     TClicarMouseOpcoes AoClicarMouseOpcoes;
+    // Raised by the view before the operator's key or press acts on the panel.
+    std::function<void(TPainelLed *Sender, TEdicao edicao)> AntesDaEdicao;
+    void AvisarEdicao(TEdicao edicao)
+    {
+        if (AntesDaEdicao)
+            AntesDaEdicao(this, edicao);
+    }
 
     // Cells.
     TLed *Led(int linha, int coluna, bool criar);

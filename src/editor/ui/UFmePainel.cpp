@@ -258,6 +258,7 @@ void TFme_Painel::criarPosicao(int posicao)
     };
     painel->AoAlterarPropriedade = [this](TPainelLed *p) { PainelAtivado(p); };
     painel->AoClicarMouseOpcoes = [this](TPainelLed *p, int x, int y) { AbrirMenuOpcoes(p, x, y); };
+    painel->AntesDaEdicao = [this](TPainelLed *, TEdicao edicao) { EdicaoNoPainel(edicao); };
     legendas[size_t(posicao - 1)] = legenda;
     flex[size_t(posicao - 1)] = painel;
     DefinirPainel(posicao, painel);
@@ -273,24 +274,27 @@ void TFme_Painel::liberarPosicao(int posicao)
 void TFme_Painel::ligarFerramentas()
 {
     Fme_Fontes->AoAlterarFonte = [this](TFme_Fontes *f) {
-        if (TPainelLed *ativo = PainelAtivo()) {
-            ativo->DesativarEdicao();
-            ativo->DefinirFonteUtilizada(f->Fonte());
-            ativo->AtivarEdicao();
-        }
+        if (TPainelLed *ativo = PainelAtivo())
+            Passo(TTipoPasso::Fonte, [&] {
+                ativo->DesativarEdicao();
+                ativo->DefinirFonteUtilizada(f->Fonte());
+                ativo->AtivarEdicao();
+            });
     };
     Fme_Fontes->AoAlinhar = [this](TAlinhamento alinhamento) {
         if (TPainelLed *ativo = PainelAtivo())
-            ativo->DefinirAlinhamento(alinhamento);
+            Passo(TTipoPasso::Alinhamento, [&] { ativo->DefinirAlinhamento(alinhamento); });
     };
     Fme_Fontes->AoEspacar = [this](int passo) {
         TPainelLed *ativo = PainelAtivo();
         if (!ativo || passo == 0)
             return;
-        if (passo > 0)
-            ativo->AumentarEspacamento(1, ativo->UltimaColuna());
-        else
-            ativo->DiminuirEspacamento(1, ativo->UltimaColuna());
+        Passo(TTipoPasso::Espacamento, [&] {
+            if (passo > 0)
+                ativo->AumentarEspacamento(1, ativo->UltimaColuna());
+            else
+                ativo->DiminuirEspacamento(1, ativo->UltimaColuna());
+        });
     };
     Fme_Fontes->AoFormatarTexto = [this](TFme_Fontes *) {
         if (TFlexLed *ativo = FlexAtivo())
@@ -309,27 +313,36 @@ void TFme_Painel::ligarFerramentas()
         TPainelLed *ativo = PainelAtivo();
         if (!ativo)
             return;
-        if (r->Rolar) {
-            Fme_Rotativo->DesabilitarRotativo();
-            ativo->DefinirRolagem(TRolagem::tsEsquerda);
-            Fme_Fontes->HabilitarBotoes(false);
-        } else {
-            Fme_Rotativo->HabilitarRotativo();
-            ativo->DefinirRolagem(TRolagem::tsNenhum);
-            ativo->Limpar();
-            Fme_Rotativo->ReiniciarRotativos();
-            Fme_Fontes->HabilitarBotoes(true);
-        }
+        Passo(r->Rolar ? TTipoPasso::RolagemLigada : TTipoPasso::RolagemDesligada,
+              [&] { alterarRolagem(*ativo, r->Rolar); });
     };
     Fme_CoresLED->AoAlterar = [this](TFme_CoresLED *c) {
         TPainelLed *ativo = PainelAtivo();
         if (!ativo)
             return;
         const auto focar = qScopeGuard([this] { FocarPainelAtivo(); });
-        ativo->DefinirCores(c->CorEsquerda(), c->CorDireita(), Cores::Preto);
-        ativo->DefinirDivisaoNaColuna(c->Divisao);
+        Passo(TTipoPasso::Cores, [&] {
+            ativo->DefinirCores(c->CorEsquerda(), c->CorDireita(), Cores::Preto);
+            ativo->DefinirDivisaoNaColuna(c->Divisao);
+        });
     };
     LigarRotativos();
+}
+
+// Scrolling on leaves the slots alone; off clears the panel and discards every rotating message.
+void TFme_Painel::alterarRolagem(TPainelLed &ativo, bool rolar)
+{
+    if (rolar) {
+        Fme_Rotativo->DesabilitarRotativo();
+        ativo.DefinirRolagem(TRolagem::tsEsquerda);
+        Fme_Fontes->HabilitarBotoes(false);
+    } else {
+        Fme_Rotativo->HabilitarRotativo();
+        ativo.DefinirRolagem(TRolagem::tsNenhum);
+        ativo.Limpar();
+        Fme_Rotativo->ReiniciarRotativos();
+        Fme_Fontes->HabilitarBotoes(true);
+    }
 }
 
 void TFme_Painel::OrganizarPaineis()
@@ -456,7 +469,7 @@ void TFme_Painel::Cbo_ModeloChange()
         FocarPainelAtivo();
     });
     const TModelo &modelo = Modelos()[size_t(indice)];
-    definirDimensoes(ativo->Tag, modelo.Linhas, modelo.Colunas, true);
+    Passo(TTipoPasso::Tamanho, [&] { definirDimensoes(ativo->Tag, modelo.Linhas, modelo.Colunas, true); });
     OrganizarPaineis();
 }
 
@@ -465,8 +478,10 @@ void TFme_Painel::passoDeTamanho(int linhas, int colunas)
     const TPainelLed *ativo = PainelAtivo();
     if (!ativo)
         return;
-    definirDimensoes(ativo->Tag, std::clamp(ativo->NroLinhas() + linhas, MinimoLinhas, MaximoLinhas),
-                     std::clamp(ativo->NroColunas() + colunas, MinimoColunas, MaximoColunas), true);
+    Passo(TTipoPasso::Tamanho, [&] {
+        definirDimensoes(ativo->Tag, std::clamp(ativo->NroLinhas() + linhas, MinimoLinhas, MaximoLinhas),
+                         std::clamp(ativo->NroColunas() + colunas, MinimoColunas, MaximoColunas), true);
+    });
     OrganizarPaineis();
 }
 

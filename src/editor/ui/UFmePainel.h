@@ -97,6 +97,7 @@ private:
     QWidget *criarCabecalho();
     void escolherCores();
     void ligarFerramentas();
+    void alterarRolagem(TPainelLed &ativo, bool rolar);
     void criarPosicao(int posicao);
     void liberarPosicao(int posicao);
     // Shows a panel's settings in the tools and makes it the active panel.

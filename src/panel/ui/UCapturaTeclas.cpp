@@ -35,8 +35,15 @@ int TCapturaTeclas::CodigoDaTecla(int teclaQt)
 void TCapturaTeclas::keyPressEvent(QKeyEvent *evento)
 {
     const bool controle = evento->modifiers().testFlag(Qt::ControlModifier);
-    if (const int codigo = CodigoDaTecla(evento->key()))
+    if (const int codigo = CodigoDaTecla(evento->key())) {
+        if (codigo == TeclasPainel::Retrocesso || codigo == TeclasPainel::Apagar)
+            painel.AvisarEdicao(TEdicao::Exclusao);
+        else if (codigo == TeclasPainel::V && controle)
+            painel.AvisarEdicao(TEdicao::Colagem);
+        else if (codigo != TeclasPainel::C && codigo != TeclasPainel::V)
+            painel.AvisarEdicao(TEdicao::Movimento);
         painel.PressionarTecla(codigo, controle);
+    }
     // Editing keys come as control characters, which have no glyph; with Ctrl
     // (but not AltGr, which some systems report as Ctrl + Alt) nothing is typed.
     const Qt::KeyboardModifiers mods = evento->modifiers();
@@ -46,6 +53,8 @@ void TCapturaTeclas::keyPressEvent(QKeyEvent *evento)
     }
     QString texto = evento->text();
     texto.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!texto.isEmpty())
+        painel.AvisarEdicao(TEdicao::Digitacao);
     painel.DigitarTexto(texto);
     evento->accept();
 }

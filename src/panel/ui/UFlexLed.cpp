@@ -81,6 +81,8 @@ void TFlexLed::mousePressEvent(QMouseEvent *evento)
     const QPoint p = evento->position().toPoint();
     if (evento->button() == Qt::LeftButton)
         esquerdoPressionado = true;
+    if (Modo() != TModo::ModoSimulador)
+        AvisarEdicao(Modo() == TModo::ModoGrafico ? TEdicao::Desenho : TEdicao::Movimento);
     PressionarMouse(botaoDo(evento->button()), p.x(), p.y());
 }
 
