@@ -62,16 +62,27 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
 {
     TSincronizacao &s = Sincronizacao;
     TFme_Destinos &l = *Fme_Destinos;
-    l.AposSalvarDestino = [&s] { s.LimpaPaineis(); };
-    l.AoSalvarDestino = [&s] { s.SalvaDestino(); };
-    l.AoInserirDestinoAqui = [&s] { s.InsereDestinoAqui(); };
-    l.AoInserirDestinoNoFinal = [&s] { s.NovoDestinoNoFinal(); };
+    // Saving a destination is one step from storing the panels to clearing them.
+    l.AoSalvarDestino = [this, &s] {
+        if (THistorico *h = Historico())
+            h->Comecar(TTipoPasso::SalvarDestino);
+        s.SalvaDestino();
+    };
+    l.AposSalvarDestino = [this, &s] {
+        s.LimpaPaineis();
+        if (THistorico *h = Historico())
+            h->Concluir();
+    };
+    l.AoInserirDestinoAqui = [this, &s] { passo(TTipoPasso::InserirDestinoAqui, [&s] { s.InsereDestinoAqui(); }); };
+    l.AoInserirDestinoNoFinal = [this, &s] { passo(TTipoPasso::NovoDestinoNoFinal, [&s] { s.NovoDestinoNoFinal(); }); };
     l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
-    l.AoRemoverDestino = [&s] { s.ExcluiDestino(); };
-    l.AoHorarioSaida = [&s] { s.InsereHorario(); };
+    l.AoRemoverDestino = [this, &s] { passo(TTipoPasso::ExcluirDestino, [&s] { s.ExcluiDestino(); }); };
+    l.AoHorarioSaida = [this, &s] { passo(TTipoPasso::Relogio, [&s] { s.InsereHorario(); }); };
     l.AoImportarLista = [this] { ImportarLista(); };
     l.AoExportarImagem = [&l](int numero) { ExportarImagemDoDestino(l.Dados(), numero); };
     l.AoAbrirDestino = [this] {
+        if (THistorico *h = Historico())
+            h->Concluir();
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();
     };
@@ -155,6 +166,7 @@ void TFrm_PrincipalVeltronix::aposAbrir()
     focarEditor();
     Fme_Destinos->MostrarDestinos();
     Sincronizacao.MarcarPaineisComoGravados();
+    iniciarHistorico();
 }
 
 void TFrm_PrincipalVeltronix::NovoProjeto()
@@ -255,9 +267,14 @@ void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
                     return;
             }
             // A failed save raises its error and keeps the project marked as changed.
+            THistorico *h = Historico();
+            if (h)
+                h->Concluir();
             const bool salvou = Fme_Destinos->Dados().SalvarArquivo(projeto->NomeArquivo);
             projeto->Alterado = !salvou;
             if (salvou) {
+                if (h)
+                    h->MarcarSalvo();
                 parou = false;
                 recuperacao->Remover();
                 Fme_Destinos->DefinirModo(Fme_Destinos->ModoExtra);
@@ -280,8 +297,11 @@ void TFrm_PrincipalVeltronix::SalvarComoProjeto()
             QString nome;
             const bool cancelado = DialogoSalvarProjeto(nome, true);
             projeto->NomeArquivo = nome;
-            if (!cancelado)
-                Fme_Destinos->Dados().SalvarArquivo(nome);
+            if (cancelado)
+                return;
+            if (THistorico *h = Historico())
+                h->Concluir();
+            Fme_Destinos->Dados().SalvarArquivo(nome);
         },
         [&] {
             AtualizaComandos();
@@ -376,6 +396,7 @@ void TFrm_PrincipalVeltronix::AdicionaPainel()
     AtualizaComandos();
     focarEditor();
     Sincronizacao.MarcarPaineisComoGravados();
+    iniciarHistorico();
 }
 
 void TFrm_PrincipalVeltronix::TransferirProjeto()
@@ -449,11 +470,13 @@ void TFrm_PrincipalVeltronix::ImportarLista()
     TFrm_ImportarLista janela(importacao, lista, this);
     if (TDialogos::Executar(janela) != QDialog::Accepted)
         return;
-    importacao.Importar();
+    passo(TTipoPasso::ImportarLista, [&] {
+        importacao.Importar();
+        if (Fme_Destinos->ModoExtra)
+            Fme_Destinos->MostrarExtras();
+        else
+            Fme_Destinos->MostrarDestinos();
+    });
     projeto->Alterado = true;
     GuardarRecuperacao();
-    if (Fme_Destinos->ModoExtra)
-        Fme_Destinos->MostrarExtras();
-    else
-        Fme_Destinos->MostrarDestinos();
 }

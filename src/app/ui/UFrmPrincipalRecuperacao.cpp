@@ -126,6 +126,7 @@ void TFrm_PrincipalVeltronix::Recuperar(const TCopiaRecuperacao &copia, const QS
             painel->CarregarConteudo(p.Conteudo);
         }
     e->Fme_Rotativo->ExibirRotativo(qint16(e->PainelAtivo() ? e->PainelAtivo()->Tag : 1), quint16(copia.Rotativo));
+    iniciarHistorico();
     AtualizaComandos();
     focarEditor();
 }

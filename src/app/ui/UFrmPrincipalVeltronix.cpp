@@ -68,6 +68,7 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
     criarBarraDeBotoes(centro);
     coluna->addWidget(Pnl_Botoes);
     criarAcoes();
+    criarHistorico();
 
     Fme_Destinos->DefinirLarguraColunaNumero(larguraNumero);
     LarguraColunaNumero = qint16(Fme_Destinos->LarguraColunaNumero());
@@ -269,12 +270,14 @@ void TFrm_PrincipalVeltronix::AtualizaComandos()
         titulo += u' ';
     setWindowTitle(titulo);
     PainelStatus[2]->setText(u"Versão: "_s + TextoVersao() + u"     "_s);
-    for (QPushButton *b : {Btn_SalvarProjeto, Btn_ImprimirProjeto, Btn_TransferirProjeto, btn_VolaraSelecao})
+    for (QWidget *b : std::initializer_list<QWidget *>{Btn_SalvarProjeto, Btn_ImprimirProjeto, Btn_TransferirProjeto,
+                                                        btn_VolaraSelecao, Btn_Desfazer, Btn_Refazer})
         b->setVisible(true);
+    atualizarHistorico();
     posicionarBotoes();
 }
 
-// From the right edge: back to selection, transfer, print, save.
+// From the right edge: back to selection, transfer, print, save, then redo and undo.
 void TFrm_PrincipalVeltronix::posicionarBotoes()
 {
     if (!atualizado)
@@ -284,6 +287,8 @@ void TFrm_PrincipalVeltronix::posicionarBotoes()
     Btn_TransferirProjeto->move(btn_VolaraSelecao->x() - Btn_TransferirProjeto->width() - 2, y);
     Btn_ImprimirProjeto->move(Btn_TransferirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
     Btn_SalvarProjeto->move(Btn_ImprimirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
+    Btn_Refazer->move(Btn_SalvarProjeto->x() - Btn_Refazer->width() - 6, (alturaBotoes - Btn_Refazer->height()) / 2);
+    Btn_Desfazer->move(Btn_Refazer->x() - Btn_Desfazer->width() - 2, Btn_Refazer->y());
 }
 
 void TFrm_PrincipalVeltronix::resizeEvent(QResizeEvent *evento)
@@ -388,8 +393,10 @@ void TFrm_PrincipalVeltronix::LimpaTudo()
     TPainelLed *ativo = e ? e->PainelAtivo() : nullptr;
     if (!ativo)
         return;
-    e->Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), e->Fme_Rotativo->RotativoAtual);
-    ativo->Limpar();
+    passo(TTipoPasso::LimparTudo, [&] {
+        e->Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), e->Fme_Rotativo->RotativoAtual);
+        ativo->Limpar();
+    });
 }
 
 void TFrm_PrincipalVeltronix::QuadricularPainel()

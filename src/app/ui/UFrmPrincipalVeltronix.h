@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/UHistorico.h"
 #include "app/UModelosOnibus.h"
 #include "app/URecuperacao.h"
 #include "app/ui/UProjeto.h"
@@ -15,13 +16,14 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 class QTimer;
+class QToolButton;
 class TFme_Destinos;
 class TFme_Painel;
 
 // The program's one window: the open project's panel editor in the work area,
 // the destination list below it, the status bar and the button bar. It owns
 // the commands, the choice of the bus's signs and the open project.
-class TFrm_PrincipalVeltronix : public QMainWindow {
+class TFrm_PrincipalVeltronix : public QMainWindow, private TAlvoHistorico {
     Q_OBJECT
 public:
     explicit TFrm_PrincipalVeltronix(QWidget *dono = nullptr);
@@ -33,6 +35,8 @@ public:
     qint16 LarguraColunaNumero = 0; // the list's number column as designed
     TProjeto *Projeto() const { return projeto.get(); }
     TFme_Painel *Editor() const;
+    // The open project's undo history; nullptr without a project.
+    THistorico *Historico() const;
 
     // Ends the program; tests replace it.
     std::function<void()> Terminar;
@@ -79,6 +83,8 @@ public:
     QPushButton *Btn_ImprimirProjeto;
     QPushButton *Btn_TransferirProjeto;
     QPushButton *btn_VolaraSelecao;
+    QToolButton *Btn_Desfazer;
+    QToolButton *Btn_Refazer;
     QTimer *Timer1;
 
     QAction *Act_NovoProjeto;
@@ -94,11 +100,14 @@ public:
     QAction *Act_AlinhaDireita;
     QAction *Act_LimpaTudo;
     QAction *Act_QuadricularPainel;
+    QAction *Act_Desfazer; // Ctrl+Z
+    QAction *Act_Refazer;  // Ctrl+Y, Ctrl+Shift+Z
     QList<QAction *> AcoesSemEfeito; // Modo Texto, Modo Gráfico, ... (enabled with a project)
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void criarAcoes();
@@ -133,6 +142,20 @@ private:
     void Alinhar(int botao);
     void LimpaTudo();
     void QuadricularPainel();
+
+    // The undo history (UFrmPrincipalHistorico.cpp).
+    void criarHistorico();
+    void iniciarHistorico();
+    void Desfazer();
+    void Refazer();
+    // The undo and redo buttons and commands: enabled and named after the steps.
+    void atualizarHistorico();
+    // Runs acao as one step of the history (when a project is open).
+    void passo(TTipoPasso tipo, const std::function<void()> &acao);
+    TEstadoTrabalho CapturarTrabalho(const TEstadoTrabalho *anterior) override;
+    void RestaurarTrabalho(const TEstadoTrabalho &estado) override;
+    TTabelaMemoria &TabelaDestinos() override;
+    void RestaurarDestinos(const std::vector<QVector<QVariant>> &linhas) override;
 
     std::unique_ptr<TProjeto> projeto;
     std::unique_ptr<TGravadorRecuperacao> recuperacao;

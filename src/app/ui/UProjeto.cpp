@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "app/UHistorico.h"
 #include "editor/ui/UFmePainel.h"
 
 TProjeto::TProjeto(QWidget *pai, bool frontal, bool lateral, bool traseiro, bool auxiliar)
@@ -15,5 +16,6 @@ TProjeto::TProjeto(QWidget *pai, bool frontal, bool lateral, bool traseiro, bool
 
 TProjeto::~TProjeto()
 {
+    Historico.reset();
     delete Fme_Painel;
 }

@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
 class TFme_Painel;
+class THistorico;
 
 // The open project: the panel editor of its signs, its file and whether it
 // holds changes that are not in the file. Its destinations live in the
@@ -18,6 +20,8 @@ public:
     TProjeto &operator=(const TProjeto &) = delete;
 
     TFme_Painel *Fme_Painel;
+    // The undo history of this project's work; set by the main window, which is what it captures.
+    std::unique_ptr<THistorico> Historico;
     QString NomeArquivo; // empty while the project was never saved
     bool Alterado = false;
 

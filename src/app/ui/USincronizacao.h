@@ -40,6 +40,17 @@ public:
     // Takes what the panels hold now as the unedited state, and the selected
     // number as the one they belong to.
     void MarcarPaineisComoGravados();
+    // The unedited state and its number as MarcarPaineisComoGravados took them; put back by undo.
+    struct TGravado {
+        QByteArray Estado;
+        int Numero = 1;
+    };
+    TGravado Gravado() const { return {estadoGravado, numeroDosPaineis}; }
+    void DefinirGravado(const TGravado &gravado)
+    {
+        estadoGravado = gravado.Estado;
+        numeroDosPaineis = gravado.Numero;
+    }
     // Stores the panels as "Salvar Destino" does, into the number they were
     // loaded from (or prepared for), whatever line the list has selected since;
     // the selection is kept. False when the save failed (its error was shown).
