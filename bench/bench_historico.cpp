@@ -127,6 +127,26 @@ void BM_DesfazerRemocao(benchmark::State &estado)
     }
 }
 
+// Removing a destination from the middle as a step (the table's delta
+// worked out, the deleted rows' contents compressed), beside the removal alone.
+void excluirDestino(benchmark::State &estado, bool comHistorico)
+{
+    TBancada b(comHistorico);
+    const auto inicial = b.trabalho.dados.Cds_DestinosExtras.TodasAsLinhas();
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        b.trabalho.Selecionar(destinos / 2);
+        estado.ResumeTiming();
+        b.trabalho.editor.Passo(TTipoPasso::ExcluirDestino, [&] { b.trabalho.dados.ExcluirRotuloAtual(); });
+        estado.PauseTiming();
+        b.trabalho.dados.RestaurarLinhas(inicial);
+        b.historico.Reiniciar(false);
+        estado.ResumeTiming();
+    }
+}
+
+void BM_ExcluirDestino_SemHistorico(benchmark::State &s) { excluirDestino(s, false); }
+void BM_ExcluirDestino_ComHistorico(benchmark::State &s) { excluirDestino(s, true); }
 void BM_TeclaNaCorrida_SemHistorico(benchmark::State &s) { digitarNaCorrida(s, false); }
 void BM_TeclaNaCorrida_ComHistorico(benchmark::State &s) { digitarNaCorrida(s, true); }
 void BM_TeclaQueAbreCorrida(benchmark::State &s) { abrirEFecharCorrida(s, true); }
@@ -141,6 +161,8 @@ BENCHMARK(BM_TeclaQueAbreCorrida)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SetaQueFechaCorrida)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Retrocesso_SemHistorico)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Retrocesso_ComHistorico)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExcluirDestino_SemHistorico)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExcluirDestino_ComHistorico)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DesfazerRemocao)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

@@ -12,6 +12,46 @@ namespace {
 
 using TPar = std::pair<size_t, size_t>; // a kept row: its index before and after the step
 
+// A blob a step keeps, compressed: a sign's content is long runs of alike LED
+// entries, and the rows a removal deletes are kept by the step alone.
+struct TBlobGuardado {
+    QByteArray Comprimido;
+};
+constexpr qsizetype menorBlobComprimido = 1024;
+
+QVariant Guardar(const QVariant &valor)
+{
+    if (valor.metaType().id() != QMetaType::QByteArray)
+        return valor;
+    const QByteArray &blob = *static_cast<const QByteArray *>(valor.constData());
+    if (blob.size() < menorBlobComprimido)
+        return valor;
+    return QVariant::fromValue(TBlobGuardado{qCompress(blob, 1)});
+}
+
+QVariant Recuperar(const QVariant &valor)
+{
+    if (valor.metaType() != QMetaType::fromType<TBlobGuardado>())
+        return valor;
+    return QVariant(qUncompress(static_cast<const TBlobGuardado *>(valor.constData())->Comprimido));
+}
+
+QVector<QVariant> GuardarLinha(const QVector<QVariant> &linha)
+{
+    QVector<QVariant> guardada = linha;
+    for (QVariant &valor : guardada)
+        valor = Guardar(valor);
+    return guardada;
+}
+
+QVector<QVariant> RecuperarLinha(const QVector<QVariant> &linha)
+{
+    QVector<QVariant> recuperada = linha;
+    for (QVariant &valor : recuperada)
+        valor = Recuperar(valor);
+    return recuperada;
+}
+
 // Texts and blobs compare their data pointers first: values the step did not
 // touch still share their storage, and a blob of a few kB is then not read.
 template <typename T> bool MesmoConteudo(const QVariant &a, const QVariant &b)
@@ -51,6 +91,8 @@ bool MesmaLinha(const QVector<QVariant> &a, const QVector<QVariant> &b)
 
 qint64 BytesDoConteudo(const QVariant &valor)
 {
+    if (valor.metaType() == QMetaType::fromType<TBlobGuardado>())
+        return static_cast<const TBlobGuardado *>(valor.constData())->Comprimido.size();
     switch (valor.metaType().id()) {
     case QMetaType::QByteArray:
         return static_cast<const QByteArray *>(valor.constData())->size();
@@ -144,14 +186,14 @@ public:
     {
         if (trecho.Alteracoes > 0)
             Fechar();
-        delta.linhasSoAntes.push_back(linha);
+        delta.linhasSoAntes.push_back(GuardarLinha(linha));
         ++trecho.SoAntes;
     }
     void Acrescentada(const QVector<QVariant> &linha)
     {
         if (trecho.Alteracoes > 0)
             Fechar();
-        delta.linhasSoDepois.push_back(linha);
+        delta.linhasSoDepois.push_back(GuardarLinha(linha));
         ++trecho.SoDepois;
     }
     // A kept row: the same storage means untouched; otherwise its columns are compared.
@@ -169,7 +211,7 @@ public:
         const size_t inicio = delta.alteracoes.size();
         for (qsizetype coluna = 0; coluna < antes.size(); ++coluna) {
             if (!MesmoValor(antes[coluna], depois[coluna]))
-                delta.alteracoes.push_back({qint32(coluna), antes[coluna], depois[coluna]});
+                delta.alteracoes.push_back({qint32(coluna), Guardar(antes[coluna]), Guardar(depois[coluna])});
         }
         const auto alteradas = qint32(delta.alteracoes.size() - inicio);
         if (alteradas == 0) {
@@ -259,20 +301,19 @@ std::vector<QVector<QVariant>> TDeltaTabela::Aplicar(const std::vector<QVector<Q
         resultado.insert(resultado.end(), origem, origem + trecho.Iguais);
         origem += trecho.Iguais;
         for (qint32 n = refazer ? trecho.SoAntes : trecho.SoDepois; n > 0; --n) {
-            if (!MesmaLinha(*origem++, *saida++))
+            if (!MesmaLinha(*origem++, RecuperarLinha(*saida++)))
                 recusar();
         }
-        const qint32 entrando = refazer ? trecho.SoDepois : trecho.SoAntes;
-        resultado.insert(resultado.end(), entrada, entrada + entrando);
-        entrada += entrando;
+        for (qint32 n = refazer ? trecho.SoDepois : trecho.SoAntes; n > 0; --n)
+            resultado.push_back(RecuperarLinha(*entrada++));
         if (trecho.Alteracoes == 0)
             continue;
         QVector<QVariant> linha = *origem++;
         for (qint32 n = trecho.Alteracoes; n > 0; --n, ++alteracao) {
-            const QVariant &encontrado = refazer ? alteracao->Antes : alteracao->Depois;
+            const QVariant encontrado = Recuperar(refazer ? alteracao->Antes : alteracao->Depois);
             if (alteracao->Coluna >= linha.size() || !MesmoValor(linha[alteracao->Coluna], encontrado))
                 recusar();
-            linha[alteracao->Coluna] = refazer ? alteracao->Depois : alteracao->Antes;
+            linha[alteracao->Coluna] = Recuperar(refazer ? alteracao->Depois : alteracao->Antes);
         }
         resultado.push_back(std::move(linha));
     }

@@ -34,6 +34,7 @@ public:
 
 private:
     // A column of a kept row that the step changed; both values, so that either way can be taken.
+    // Here and in the rows deleted and added, blobs of 1 kB or more are kept compressed.
     struct TAlteracao {
         qint32 Coluna = 0;
         QVariant Antes;
