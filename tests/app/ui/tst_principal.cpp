@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <csignal>
@@ -609,6 +610,7 @@ private slots:
             QTest::mouseClick(f.Btn_Importar, Qt::LeftButton);
             return f.result();
         });
+        const auto antes = j.Destinos().TodasAsLinhas();
         j.Lista().ImportarLista1->trigger();
         QCOMPARE(acoes, QStringList{u"Cria CENTRO | Praça"_s});
         QVERIFY(j.janela.Projeto()->Alterado);
@@ -622,6 +624,16 @@ private slots:
         TTransferencia(digitado.Lista().Dados(), sinais).Preencher(a);
         TTransferencia(j.Lista().Dados(), sinais).Preencher(b);
         QCOMPARE(b.GerarBytes(), a.GerarBytes());
+
+        // The import is one step of the undo history.
+        const auto importadas = j.Destinos().TodasAsLinhas();
+        QCOMPARE(j.janela.Btn_Desfazer->toolTip(), u"Desfazer Importar Lista de Destinos (Ctrl+Z)"_s);
+        j.Tecla(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(j.Destinos().TodasAsLinhas() == antes);
+        QVERIFY(!j.janela.Projeto()->Alterado);
+        j.Tecla(Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(j.Destinos().TodasAsLinhas() == importadas);
+        QVERIFY(j.janela.Projeto()->Alterado);
     }
 
     // The program killed while a destination is stored and another half typed: the next start offers
