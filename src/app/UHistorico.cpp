@@ -82,10 +82,8 @@ std::shared_ptr<const THistorico::TCaptura> THistorico::fechar()
 {
     pausa.stop();
     TFotoTabela foto = TFotoTabela::De(alvo.TabelaDestinos());
-    TDeltaTabela delta = TDeltaTabela::Entre(fotoTabela, foto);
-    // The same rows read again (the file saved and reopened) are not a change.
-    if (!delta.Vazio() && foto.Linhas == fotoTabela.Linhas)
-        delta = TDeltaTabela();
+    // The same rows under new bookmarks (the file saved and read again) are not a change.
+    TDeltaTabela delta = foto.Linhas == fotoTabela.Linhas ? TDeltaTabela() : TDeltaTabela::Entre(fotoTabela, foto);
     fotoTabela = std::move(foto);
     if (!aberto && delta.Vazio())
         return ultimo;

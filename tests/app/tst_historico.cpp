@@ -158,6 +158,13 @@ class TesteHistorico : public QObject {
 
     QTemporaryDir pasta;
 
+    // The editor's steps go to the history.
+    static void ligar(TTrabalho &t, THistorico &h)
+    {
+        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
+        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+    }
+
     // A project with three destinations, text on every sign, a scrolling side
     // sign, two slots on the front sign; the history starts here.
     static void preparar(TTrabalho &t, THistorico &h)
@@ -210,8 +217,7 @@ private slots:
         QFETCH(QString, nome);
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         preparar(t, h);
         if (acao == u"rolagemDesligada"_s)
             t.editor.DefinirPainelAtivo(2);
@@ -237,8 +243,7 @@ private slots:
     {
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         h.Reiniciar(false);
         const auto vazio = t.Foto();
         t.Digitar("ABC");
@@ -268,8 +273,7 @@ private slots:
     {
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         preparar(t, h);
         std::mt19937 sorteio(17);
         const QStringList nomes = acoes().keys();
@@ -326,8 +330,7 @@ private slots:
     {
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         t.Destinos(3);
         h.Reiniciar(false);
         QVERIFY(!h.Alterado());
@@ -360,8 +363,7 @@ private slots:
     {
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         h.DefinirLimites(5, THistorico::LimiteBytes);
         t.Destinos(2);
         h.Reiniciar(false);
@@ -395,8 +397,7 @@ private slots:
     {
         TTrabalho t;
         THistorico h(t);
-        t.editor.AoComecarPasso = [&h](TTipoPasso tipo) { h.Comecar(tipo); };
-        t.editor.AoConcluirPasso = [&h] { h.Concluir(); };
+        ligar(t, h);
         t.Destinos(200);
         h.Reiniciar(false);
         const size_t heapAntes = mallinfo2().uordblks;

@@ -58,7 +58,7 @@ void TFrm_PrincipalVeltronix::criarHistorico()
         acao->setIcon(iconeSeta(desfazer));
         addAction(acao);
         connect(acao, &QAction::triggered, this, [this, desfazer] {
-            executar([this, desfazer] { desfazer ? Desfazer() : Refazer(); });
+            executar([this, desfazer] { desfazerOuRefazer(desfazer); });
         });
         auto *b = new QToolButton(Pnl_Botoes);
         b->setObjectName(desfazer ? u"Btn_Desfazer"_s : u"Btn_Refazer"_s);
@@ -114,7 +114,9 @@ void TFrm_PrincipalVeltronix::passo(TTipoPasso tipo, const std::function<void()>
     acao();
 }
 
-void TFrm_PrincipalVeltronix::Desfazer()
+// The simulator stops first; afterwards the project is modified as far as the
+// table differs from its file, and the recovery copy follows, also after a failure.
+void TFrm_PrincipalVeltronix::desfazerOuRefazer(bool desfazer)
 {
     THistorico *h = Historico();
     if (!h)
@@ -124,20 +126,10 @@ void TFrm_PrincipalVeltronix::Desfazer()
         projeto->Alterado = h->Alterado();
         QTimer::singleShot(0, this, [this] { GuardarRecuperacao(); });
     });
-    h->Desfazer();
-}
-
-void TFrm_PrincipalVeltronix::Refazer()
-{
-    THistorico *h = Historico();
-    if (!h)
-        return;
-    ParaSimulador();
-    const auto guardar = qScopeGuard([this, h] {
-        projeto->Alterado = h->Alterado();
-        QTimer::singleShot(0, this, [this] { GuardarRecuperacao(); });
-    });
-    h->Refazer();
+    if (desfazer)
+        h->Desfazer();
+    else
+        h->Refazer();
 }
 
 void TFrm_PrincipalVeltronix::atualizarHistorico()

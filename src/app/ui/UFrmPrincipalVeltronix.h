@@ -146,8 +146,7 @@ private:
     // The undo history (UFrmPrincipalHistorico.cpp).
     void criarHistorico();
     void iniciarHistorico();
-    void Desfazer();
-    void Refazer();
+    void desfazerOuRefazer(bool desfazer);
     // The undo and redo buttons and commands: enabled and named after the steps.
     void atualizarHistorico();
     // Runs acao as one step of the history (when a project is open).
