@@ -218,6 +218,26 @@ private slots:
         QCOMPARE(j.Painel(1).Rotulo(), u"AB"_s);
     }
 
+    // A run of typing ends at a click anywhere in the window and at a cursor key.
+    void corridaTerminaNoCliqueENaSeta()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"AB"_s);
+        QTest::mouseClick(j.Lista().Dbg_DestinosExtras->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        j.Editor().FocarPainelAtivo();
+        QTest::keyClicks(teclado(j), u"CD"_s);
+        QTest::keyClick(teclado(j), Qt::Key_Left);
+        QTest::keyClicks(teclado(j), u"E"_s);
+        QCOMPARE(j.Painel(1).Rotulo(), u"ABCED"_s);
+        desfazer(j);
+        QCOMPARE(j.Painel(1).Rotulo(), u"ABCD"_s);
+        desfazer(j);
+        QCOMPARE(j.Painel(1).Rotulo(), u"AB"_s);
+        desfazer(j);
+        QVERIFY(j.Painel(1).EstaVazio());
+    }
+
     // F8 and scrolling off throw away LED work and rotating messages; undo brings every slot back.
     void limparTudoERolagemComRotativos()
     {
