@@ -81,11 +81,9 @@ public:
     bool Alterado() const;
 
     int Passos() const { return pilha.count(); }
-    int Indice() const { return pilha.index(); }
     // The memory the steps hold, estimated.
     qint64 Bytes() const { return bytes; }
     void DefinirLimites(int passos, qint64 limiteBytes); // tests
-    const QUndoStack &Pilha() const { return pilha; }
 
 signals:
     // The steps, the position in them or the open step changed.
