@@ -25,22 +25,24 @@ QIcon iconeSeta(bool desfazer)
 {
     QPixmap figura(32, 32);
     figura.fill(Qt::transparent);
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (!desfazer) {
-        p.translate(32, 0);
-        p.scale(-1, 1);
-    }
-    QPen traco(QColor(0, 70, 160), 3.5, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(traco);
-    QPainterPath curva;
-    curva.moveTo(9, 13);
-    curva.cubicTo(16, 5, 29, 8, 27, 19);
-    curva.cubicTo(26, 24, 22, 27, 17, 27);
-    p.drawPath(curva);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 70, 160));
-    p.drawPolygon(QPolygonF({QPointF(3, 8), QPointF(14, 7), QPointF(7, 18)}));
+    {
+        QPainter p(&figura);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (!desfazer) {
+            p.translate(32, 0);
+            p.scale(-1, 1);
+        }
+        QPen traco(QColor(0, 70, 160), 3.5, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(traco);
+        QPainterPath curva;
+        curva.moveTo(9, 13);
+        curva.cubicTo(16, 5, 29, 8, 27, 19);
+        curva.cubicTo(26, 24, 22, 27, 17, 27);
+        p.drawPath(curva);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 70, 160));
+        p.drawPolygon(QPolygonF({QPointF(3, 8), QPointF(14, 7), QPointF(7, 18)}));
+    } // the picture is finished before the icon takes it
     return QIcon(figura);
 }
 }
