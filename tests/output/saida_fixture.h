@@ -78,6 +78,20 @@ inline TDestinos &Destino(TPainel &p, int numero, const QByteArray &conteudo, co
     return d;
 }
 
+// The two-sign worked example: 8 x 80 front and a second 8 x 80 sign at slot,
+// two destinations each, the first with one lit LED at each corner (front) or
+// one LED (second sign), labelled "LINHA 1", 5 seconds.
+inline void DoisPaineis(TGeracaoArquivo &g, int slot)
+{
+    g.DefinirTipoArquivo(2);
+    TPainel &frente = Painel(g, 1, 8, 80);
+    TPainel &segundo = Painel(g, slot, 8, 80);
+    Destino(frente, 1, Conteudo(8, 80, {QPoint(1, 1), QPoint(80, 8)}), QStringLiteral("LINHA 1"), 5);
+    Destino(segundo, 1, Conteudo(8, 80, {QPoint(2, 2)}), QStringLiteral("LINHA 1"), 5);
+    Destino(frente, 2, Conteudo(8, 80));
+    Destino(segundo, 2, Conteudo(8, 80));
+}
+
 // An extra message with a clock in the given font, at column x0..x1 and top row y.
 inline TExtras &ExtraComRelogio(TPainel &p, int numero, TTipoFonte fonte, int x0, int x1, int y)
 {

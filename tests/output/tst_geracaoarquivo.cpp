@@ -70,13 +70,7 @@ private slots:
     {
         QFETCH(int, slot);
         TGeracaoArquivo g;
-        g.DefinirTipoArquivo(2);
-        TPainel &frente = Painel(g, 1, 8, 80);
-        TPainel &segundo = Painel(g, slot, 8, 80);
-        Destino(frente, 1, Conteudo(8, 80, {QPoint(1, 1), QPoint(80, 8)}), u"LINHA 1"_s, 5);
-        Destino(segundo, 1, Conteudo(8, 80, {QPoint(2, 2)}), u"LINHA 1"_s, 5);
-        Destino(frente, 2, Conteudo(8, 80));
-        Destino(segundo, 2, Conteudo(8, 80));
+        DoisPaineis(g, slot);
 
         const QByteArray tamanhos = Bytes({80, 8}) + Zeros(2 * (slot - 2)) + Bytes({80, 8}) + Zeros(2 * (16 - slot));
         const QByteArray cabecalho = Bytes({2, 0xC3, 0x01, 0, 0, 2, 0, 0, 0, 0, 0}) + tamanhos

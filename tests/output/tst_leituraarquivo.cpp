@@ -72,15 +72,7 @@ private slots:
     {
         QTest::addColumn<TPreparo>("preparo");
         const auto doisPaineis = [](int slot) {
-            return TPreparo([slot](TGeracaoArquivo &g) {
-                g.DefinirTipoArquivo(2);
-                TPainel &frente = Painel(g, 1, 8, 80);
-                TPainel &segundo = Painel(g, slot, 8, 80);
-                Destino(frente, 1, Conteudo(8, 80, {QPoint(1, 1), QPoint(80, 8)}), u"LINHA 1"_s, 5);
-                Destino(segundo, 1, Conteudo(8, 80, {QPoint(2, 2)}), u"LINHA 1"_s, 5);
-                Destino(frente, 2, Conteudo(8, 80));
-                Destino(segundo, 2, Conteudo(8, 80));
-            });
+            return TPreparo([slot](TGeracaoArquivo &g) { DoisPaineis(g, slot); });
         };
         QTest::newRow("front and side") << doisPaineis(2);
         QTest::newRow("front and slot 16") << doisPaineis(16);
