@@ -67,6 +67,38 @@ class TesteCli : public QObject {
     }
     QString caminho(const QString &nome) const { return pasta.filePath(nome); }
 
+    // A 16 KiB file system mounted on the new folder montagem (needs root:
+    // Montado says whether it is), unmounted when this goes. Encher writes the old file "antigo"
+    // there and fills what is left with the file "enche".
+    struct TDiscoCheio {
+        QString Montagem;
+        bool PastaCriada = false;
+        bool Montado = false;
+        explicit TDiscoCheio(QString montagem) : Montagem(std::move(montagem))
+        {
+            PastaCriada = QDir().mkdir(Montagem);
+            Montado = PastaCriada
+                   && QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, Montagem})
+                          == 0;
+        }
+        ~TDiscoCheio()
+        {
+            if (Montado)
+                QProcess::execute(u"umount"_s, {Montagem});
+        }
+        bool Encher(const QString &antigo) const
+        {
+            if (!Fixture::GravarArquivo(antigo, "antigo"))
+                return false;
+            QFile enche(Montagem + u"/enche"_s);
+            if (!enche.open(QIODevice::WriteOnly))
+                return false;
+            while (enche.write(QByteArray(1024, 'x')) == 1024 && enche.flush()) {
+            }
+            return true;
+        }
+    };
+
     static QString fonteDoCli() { return QCoreApplication::applicationDirPath() + u"/../FONTES12.INI"_s; }
 
     // Every entry under the test folder with its bytes (a kind for what is not
@@ -322,18 +354,13 @@ private slots:
     // The disk fills up while writing: the reason is told and the old file stays.
     void discoCheio()
     {
-        const QString montagem = caminho(u"cheio"_s);
-        QVERIFY(QDir(pasta.path()).mkdir(u"cheio"_s));
-        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, montagem}) != 0)
+        const TDiscoCheio disco(caminho(u"cheio"_s));
+        QVERIFY(disco.PastaCriada);
+        if (!disco.Montado)
             QSKIP("a small file system could not be mounted here (needs root)");
-        const auto desmontar = qScopeGuard([&] { QProcess::execute(u"umount"_s, {montagem}); });
+        const QString &montagem = disco.Montagem;
         const QString saida = montagem + u"/antigo.art"_s;
-        QVERIFY(Fixture::GravarArquivo(saida, "antigo"));
-        QFile enche(montagem + u"/enche"_s);
-        QVERIFY(enche.open(QIODevice::WriteOnly));
-        while (enche.write(QByteArray(1024, 'x')) == 1024 && enche.flush()) {
-        }
-        enche.close();
+        QVERIFY(disco.Encher(saida));
 
         const TResultado r = executar({u"export-art"_s, projeto, saida, u"--force"_s});
         QCOMPARE(r.Codigo, 1);
@@ -591,18 +618,13 @@ private slots:
     // The disk fills up while the animation is written: the old file stays, no temporary one is left.
     void desenharComDiscoCheio()
     {
-        const QString montagem = caminho(u"cheio-gif"_s);
-        QVERIFY(QDir(pasta.path()).mkdir(u"cheio-gif"_s));
-        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, montagem}) != 0)
+        const TDiscoCheio disco(caminho(u"cheio-gif"_s));
+        QVERIFY(disco.PastaCriada);
+        if (!disco.Montado)
             QSKIP("a small file system could not be mounted here (needs root)");
-        const auto desmontar = qScopeGuard([&] { QProcess::execute(u"umount"_s, {montagem}); });
+        const QString &montagem = disco.Montagem;
         const QString saida = montagem + u"/antigo.gif"_s;
-        QVERIFY(Fixture::GravarArquivo(saida, "antigo"));
-        QFile enche(montagem + u"/enche"_s);
-        QVERIFY(enche.open(QIODevice::WriteOnly));
-        while (enche.write(QByteArray(1024, 'x')) == 1024 && enche.flush()) {
-        }
-        enche.close();
+        QVERIFY(disco.Encher(saida));
 
         const TResultado r = executar({u"render"_s, projeto, u"1"_s, saida, u"--force"_s});
         QCOMPARE(r.Codigo, 1);

@@ -92,6 +92,24 @@ inline void DoisPaineis(TGeracaoArquivo &g, int slot)
     Destino(segundo, 2, Conteudo(8, 80));
 }
 
+// Destination 1 of an 8 x 80 front sign scrolling left right of its division
+// at column 28, its first message 150 columns long (LEDs at 100,1 and 150,8);
+// a second message, when asked for, is 80 columns with one LED.
+inline TDestinos &DestinoRolando(TGeracaoArquivo &g, int qtdMensagens)
+{
+    TDestinos &d = Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 150, {QPoint(100, 1), QPoint(150, 8)}));
+    if (qtdMensagens == 2)
+        d.Conteudo.append(Conteudo(8, 80, {QPoint(1, 1)}));
+    d.QtdMensagens = qtdMensagens;
+    d.DefinirSentido(TRolagem::tsEsquerda);
+    d.TamanhoMensagem = 150;
+    d.PosXInicial = 28;
+    d.PosXFinal = 80;
+    d.PosYInicial = 1;
+    d.PosYFinal = 8;
+    return d;
+}
+
 // An extra message with a clock in the given font, at column x0..x1 and top row y.
 inline TExtras &ExtraComRelogio(TPainel &p, int numero, TTipoFonte fonte, int x0, int x1, int y)
 {

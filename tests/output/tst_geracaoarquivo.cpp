@@ -138,16 +138,7 @@ private slots:
     {
         QFETCH(int, qtdMensagens);
         TGeracaoArquivo g;
-        TDestinos &d = Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 150, {QPoint(100, 1), QPoint(150, 8)}));
-        if (qtdMensagens == 2)
-            d.Conteudo.append(Conteudo(8, 80, {QPoint(1, 1)}));
-        d.QtdMensagens = qtdMensagens;
-        d.DefinirSentido(TRolagem::tsEsquerda);
-        d.TamanhoMensagem = 150;
-        d.PosXInicial = 28;
-        d.PosXFinal = 80;
-        d.PosYInicial = 1;
-        d.PosYFinal = 8;
+        DestinoRolando(g, qtdMensagens);
         const QByteArray r = registroDestino(g, 1);
         QCOMPARE(r.size(), 12 + 6 + 5 + 150);
         QCOMPARE(r.mid(12, 6), Bytes({1, 0, 150, 0, 0, 1}));

@@ -84,17 +84,7 @@ private slots:
             d.Conteudo = {Conteudo(8, 80), Conteudo(8, 80, {QPoint(1, 1)}), Conteudo(8, 80, {QPoint(80, 8)})};
             d.QtdMensagens = 3;
         });
-        QTest::newRow("scrolling, 150 columns") << TPreparo([](TGeracaoArquivo &g) {
-            TDestinos &d = Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 150, {QPoint(100, 1), QPoint(150, 8)}));
-            d.Conteudo.append(Conteudo(8, 80, {QPoint(1, 1)}));
-            d.QtdMensagens = 2;
-            d.DefinirSentido(TRolagem::tsEsquerda);
-            d.TamanhoMensagem = 150;
-            d.PosXInicial = 28;
-            d.PosXFinal = 80;
-            d.PosYInicial = 1;
-            d.PosYFinal = 8;
-        });
+        QTest::newRow("scrolling, 150 columns") << TPreparo([](TGeracaoArquivo &g) { DestinoRolando(g, 2); });
         QTest::newRow("label of 20 characters, accents") << TPreparo([](TGeracaoArquivo &g) {
             Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 80), u"São|CentroABCDEFGHIJ"_s);
             Destino(Painel(g, 3, 8, 80), 1, Conteudo(8, 80), u"São"_s);

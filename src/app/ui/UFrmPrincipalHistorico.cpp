@@ -106,14 +106,10 @@ void TFrm_PrincipalVeltronix::iniciarHistorico()
 
 void TFrm_PrincipalVeltronix::passo(TTipoPasso tipo, const std::function<void()> &acao)
 {
-    THistorico *h = Historico();
-    if (!h) {
+    if (TFme_Painel *e = Editor())
+        e->Passo(tipo, acao);
+    else
         acao();
-        return;
-    }
-    h->Comecar(tipo);
-    const auto fim = qScopeGuard([h] { h->Concluir(); });
-    acao();
 }
 
 // The simulator stops first; afterwards the project is modified as far as the
@@ -183,8 +179,7 @@ void TFrm_PrincipalVeltronix::RestaurarTrabalho(const TEstadoTrabalho &estado)
         rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {estado.Extra, estado.Numero}, TVazio::ComoZero);
     estado.Editor.Restaurar(*e, *e->Fme_Rotativo);
     Sincronizacao.DefinirGravado({estado.PaineisGravados, estado.NumeroDosPaineis});
-    e->OrganizarPaineis();
-    e->FocarPainelAtivo();
+    focarEditor();
 }
 
 TTabelaMemoria &TFrm_PrincipalVeltronix::TabelaDestinos()

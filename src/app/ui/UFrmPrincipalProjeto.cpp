@@ -64,14 +64,14 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     TFme_Destinos &l = *Fme_Destinos;
     // Saving a destination is one step from storing the panels to clearing them.
     l.AoSalvarDestino = [this, &s] {
-        if (THistorico *h = Historico())
-            h->Comecar(TTipoPasso::SalvarDestino);
+        if (TFme_Painel *e = Editor())
+            e->ComecarPasso(TTipoPasso::SalvarDestino);
         s.SalvaDestino();
     };
     l.AposSalvarDestino = [this, &s] {
         s.LimpaPaineis();
-        if (THistorico *h = Historico())
-            h->Concluir();
+        if (TFme_Painel *e = Editor())
+            e->ConcluirPasso();
     };
     l.AoInserirDestinoAqui = [this, &s] { passo(TTipoPasso::InserirDestinoAqui, [&s] { s.InsereDestinoAqui(); }); };
     l.AoInserirDestinoNoFinal = [this, &s] { passo(TTipoPasso::NovoDestinoNoFinal, [&s] { s.NovoDestinoNoFinal(); }); };
@@ -81,8 +81,8 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     l.AoImportarLista = [this] { ImportarLista(); };
     l.AoExportarImagem = [&l](int numero) { ExportarImagemDoDestino(l.Dados(), numero); };
     l.AoAbrirDestino = [this] {
-        if (THistorico *h = Historico())
-            h->Concluir();
+        if (TFme_Painel *e = Editor())
+            e->ConcluirPasso();
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();
     };
