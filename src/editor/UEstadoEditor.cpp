@@ -5,8 +5,6 @@
 #include "editor/URotativos.h"
 #include "panel/UPainelLed.h"
 
-#include <algorithm>
-
 namespace {
 
 // The earlier text when it holds the same bytes, so that both captures share one storage.
@@ -27,15 +25,6 @@ const TEstadoEditor::TPainel *painelDe(const TEstadoEditor *estado, int posicao)
 bool mesmoTexto(const QByteArray &a, const QByteArray &b)
 {
     return a.isEmpty() || a.constData() == b.constData();
-}
-
-int ultimaColunaDeLeds(const QByteArray &conteudo)
-{
-    int ultima = 0;
-    TConteudoPainel::AnalisarConteudo(
-        conteudo, [&ultima](const TEntradaLed &e) { ultima = std::max(ultima, int(e.Coluna)); },
-        [](const TEntradaCaractere &) {});
-    return ultima;
 }
 
 } // namespace
@@ -84,10 +73,6 @@ void TEstadoEditor::Restaurar(TEditorPaineis &editor, TRotativos &rotativos) con
         painel->DefinirDivisaoNaColuna(p.Divisao);
         painel->DefinirCores(p.CorDivisao, p.CorLed, p.CorFundo);
         painel->CarregarConteudo(p.Conteudo);
-        // A scrolling text is written up to one column short of the last cell, which
-        // painting had created: that cell comes back so that the text writes the same again.
-        if (p.Rolagem != TRolagem::tsNenhum)
-            painel->Led(1, ultimaColunaDeLeds(p.Conteudo) + 1, true);
         painel->DefinirFonteUtilizada(p.Fonte);
         painel->PosicionarCursor(p.ColunaCursor, p.LinhaCursor);
         painel->DefinirColunaCursor(p.ColunaCursor); // as it was, also where a move would normalise it

@@ -151,6 +151,7 @@ void TPainelLed::Limpar()
     colunaCursor = 1;
     linhaCursor = 1;
     primeiraColuna = 1;
+    colunasCarregadas = 0;
 }
 
 void TPainelLed::DefinirCores(TCor corNaDivisao, TCor corDoLed, TCor corDoFundo)

@@ -85,6 +85,7 @@ public:
     int EspessuraLapis = 0; // stored for the graphics tools; drawing is always one cell
     TAlinhamento Alinhamento() const { return alinhamento; } // setter: DefinirAlinhamento
     int Tag = 0;            // sign position 1..4
+    QString Nome;           // the sign's name as the operator reads it ("Traseiro"), for the notices
 
     TEvento OnRecebeFoco;
     TEvento AoAlterarPropriedade;
@@ -96,6 +97,8 @@ public:
         if (AntesDaEdicao)
             AntesDaEdicao(this, edicao);
     }
+    // A typed character was not typed (after the beep): why, as the operator reads it.
+    std::function<void(TPainelLed *Sender, const QString &motivo)> AoRecusarCaractere;
 
     // Cells.
     TLed *Led(int linha, int coluna, bool criar);
@@ -117,10 +120,15 @@ public:
     TCfgChar &RegistrarCaractere(int linha, int coluna, int largura, int altura, TTipoFonte fonte,
                                  unsigned char caractere, bool relogio);
     // Types one character at the cursor (Windows-1252 byte); relogio marks a clock character.
-    // Ignored without a glyph in FonteUtilizada or while the key catcher lacks the focus.
+    // Ignored while the key catcher lacks the focus. A character without a glyph in
+    // FonteUtilizada, or one that does not fit a sign that does not scroll, is refused:
+    // a beep and AoRecusarCaractere (the second also opens the view's LinhaNaoCabe).
     void DigitarCaractere(unsigned char caractere, bool relogio);
-    // Types Unicode text character by character; characters without a Windows-1252 code are ignored.
+    // Types Unicode text character by character; control characters are skipped and
+    // characters without a Windows-1252 code refused as above.
     void DigitarTexto(const QString &texto);
+    // Why a character was refused for not fitting the line.
+    QString MotivoNaoCabe() const;
     // Makes room for a character of k + 1 columns at (linha, coluna) inside existing text:
     // inserts a blank record there and moves the rest of its rows right. False when appending.
     bool AbrirEspaco(int coluna, int linha, int k, int altura);
@@ -243,6 +251,7 @@ private:
     void criarCelulasVisiveis();
     int assentarGlifo(int linha, int coluna, const QByteArray &glifo, int altura);
     bool cabeNaLinha(int k) const;
+    void recusarCaractere(const QString &motivo);
     void atualizarIndiceNoCursor();
     TCfgChar *caractereSob(int linha, int coluna, bool incluirFim) const;
     TCfgChar *caractereNaFaixa(int primeiraLinha, int ultimaLinha) const;
@@ -286,6 +295,7 @@ private:
     int primeiraColuna = 1;
     bool ocupado = false;                        // set while Limpar runs
     int colunaAntesDaSimulacao = 0;              // cursor column of a scrolling panel
+    int colunasCarregadas = 0;                   // widest LED column a content text brought since Limpar
     TCor corMarcacao = 0x006AB5FF;               // alternates each time the rectangle is drawn
     int indiceNoCursor = 0;                      // Indice of CaractereNoCursor, 0 for none
     bool fasePisca = false;

@@ -8,13 +8,17 @@
 
 QByteArray TPainelLed::GerarConteudo(int linhas, int colunas)
 {
-    // A scrolling message may be longer than the panel: it is saved whole, up
-    // to the widest column any cell reached less the extra painted column, and
-    // never short of the last lit column. A text loaded from a file has no
-    // painted column past its end, so without that bound every load and save
-    // would cut one more column off the message.
-    const int ultima =
-        rolagem == TRolagem::tsNenhum ? colunas : std::max(UltimaColuna() - 1, UltimaColunaAcesa(true));
+    // A scrolling message may be longer than the panel: it is saved whole, to
+    // its last lit column or the end of its last character, whichever is
+    // further, and never short of the panel or of the text it was loaded from.
+    // How far the view was scrolled (which cells painting made) does not count:
+    // loading and saving a message gives it back as it was.
+    int ultima = colunas;
+    if (rolagem != TRolagem::tsNenhum) {
+        ultima = std::max({colunas, UltimaColunaAcesa(true), colunasCarregadas});
+        for (const auto &c : texto)
+            ultima = std::max(ultima, c->ColunaFinal() - 1);
+    }
     QByteArray conteudo;
     conteudo.reserve(qMax(0, ultima) * qMax(0, linhas) * 8 + int(texto.size()) * 12);
     for (int coluna = 1; coluna <= ultima; ++coluna)
@@ -43,7 +47,11 @@ void TPainelLed::CarregarConteudo(const QByteArray &conteudo)
     int maiorColuna = 0;
     const auto fim = qScopeGuard([&] { colunaCursor = maiorColuna; });
     AnalisarConteudo(
-        conteudo, [this](const TEntradaLed &e) { Led(e.Linha, e.Coluna, true)->DefinirAcesa(e.Acesa); },
+        conteudo,
+        [this](const TEntradaLed &e) {
+            Led(e.Linha, e.Coluna, true)->DefinirAcesa(e.Acesa);
+            colunasCarregadas = std::max(colunasCarregadas, int(e.Coluna));
+        },
         [this, &maiorColuna](const TEntradaCaractere &e) {
             // Widths come from the font file as it is now, not from the text.
             QByteArray glifo;

@@ -5,6 +5,8 @@
 #include "panel/USom.h"
 #include "panel/UWindows1252.h"
 
+using namespace Qt::StringLiterals;
+
 // The typed-text model: the character list kept in text order with Indice in
 // step, and the glyphs laid onto the cells. The cells stay the truth for what
 // is lit; a record remembers which glyph produced which box of cells.
@@ -78,17 +80,36 @@ void TPainelLed::LinhaNaoCabe()
     TSom::Bipe();
 }
 
+QString TPainelLed::MotivoNaoCabe() const
+{
+    const QString painel = Nome.isEmpty() ? u"painel"_s : u"painel "_s + Nome;
+    return u"O texto não cabe no %1: ligue a rolagem ou escolha uma fonte menor"_s.arg(painel);
+}
+
+void TPainelLed::recusarCaractere(const QString &motivo)
+{
+    if (AoRecusarCaractere)
+        AoRecusarCaractere(this, motivo);
+}
+
 void TPainelLed::DigitarCaractere(unsigned char caractere, bool relogio)
 {
-    QByteArray glifo;
-    if (!LerGlifo(fonteUtilizada, caractere, glifo) || !CapturaComFoco())
+    if (!CapturaComFoco())
         return;
+    QByteArray glifo;
+    if (!LerGlifo(fonteUtilizada, caractere, glifo)) {
+        TSom::Bipe();
+        recusarCaractere(u"A fonte %1 não tem o caractere %2"_s.arg(NomeDaFonte(fonteUtilizada),
+                                                                    TWindows1252::ParaTexto(caractere)));
+        return;
+    }
     const int inicio = colunaCursor;
     const int linha = linhaCursor;
     const TTipoFonte fonte = fonteUtilizada;
     const int altura = AlturaDaFonte(fonte);
     const int k = UltimaColunaDoGlifo(fonte, glifo, altura);
     if (rolagem == TRolagem::tsNenhum && !cabeNaLinha(k)) {
+        recusarCaractere(MotivoNaoCabe());
         LinhaNaoCabe();
         return;
     }
@@ -104,9 +125,16 @@ void TPainelLed::DigitarCaractere(unsigned char caractere, bool relogio)
 
 void TPainelLed::DigitarTexto(const QString &texto)
 {
-    for (QChar c : texto)
-        if (const auto byte = TWindows1252::ParaByte(c))
+    for (QChar c : texto) {
+        if (c.category() == QChar::Other_Control)
+            continue;
+        if (const auto byte = TWindows1252::ParaByte(c)) {
             DigitarCaractere(*byte, false);
+        } else if (CapturaComFoco()) {
+            TSom::Bipe();
+            recusarCaractere(u"O caractere %1 não pode ser mostrado nos painéis"_s.arg(c));
+        }
+    }
 }
 
 bool TPainelLed::AbrirEspaco(int coluna, int linha, int k, int altura)

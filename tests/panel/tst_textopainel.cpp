@@ -6,6 +6,8 @@
 #include "panel/UPainelLed.h"
 #include "panel/USom.h"
 
+using namespace Qt::StringLiterals;
+
 // Typing, editing, alignment, spacing and the mouse on the panel model,
 // without a window. Widths come from the font file as built, read through
 // LerGlifo, except those that are fixed (5x5 "A" is 5 columns).
@@ -168,16 +170,45 @@ private slots:
             QCOMPARE(p.Led(1 + i % 5, 1 + i / 5, false)->Acesa, glifo[i] == '1');
     }
 
-    void semFocoOuSemGlifoNadaDigita()
+    // A character that is not typed is never dropped without a word: a beep and
+    // the reason, naming the font or the sign. Without the focus nothing is
+    // typed and nothing said; control characters are no characters to type.
+    void recusas_data()
     {
-        TPainelTeste p(8, 80, f5x5);
-        p.Foco = false;
-        p.Digitar(QStringLiteral("A"));
-        p.Foco = true;
-        p.DigitarTexto(QStringLiteral("中\u0001"));
-        QVERIFY(p.TextoDigitado().empty());
-        QCOMPARE(p.ColunaCursor(), 1);
-        QCOMPARE(bipes, 0);
+        QTest::addColumn<int>("fonte");
+        QTest::addColumn<int>("colunas");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("foco");
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QStringList>("motivos");
+        const QString naoCabe = u"O texto não cabe no painel Traseiro: ligue a rolagem ou escolha uma fonte menor"_s;
+        QTest::newRow("sem foco") << 1 << 80 << u"A"_s << false << QString() << QStringList();
+        QTest::newRow("controle") << 1 << 80 << u"\u0001\tA"_s << true << u"A"_s << QStringList();
+        QTest::newRow("sem código") << 1 << 80 << u"中A"_s << true << u"A"_s
+                                    << QStringList{u"O caractere 中 não pode ser mostrado nos painéis"_s};
+        QTest::newRow("6x5 sem É") << 2 << 80 << u"ÉA"_s << true << u"A"_s
+                                   << QStringList{u"A fonte 6x5 não tem o caractere É"_s};
+        QTest::newRow("13x7 sem Í") << 10 << 80 << u"Í"_s << true << QString()
+                                    << QStringList{u"A fonte 13x7 não tem o caractere Í"_s};
+        QTest::newRow("não cabe") << 1 << 14 << u"AAA"_s << true << u"AA"_s << QStringList{naoCabe};
+    }
+    void recusas()
+    {
+        QFETCH(int, fonte);
+        QFETCH(int, colunas);
+        QFETCH(QString, texto);
+        QFETCH(bool, foco);
+        QTEST_ASSERT(fonte >= 1 && fonte <= 12);
+        TPainelTeste p(13, colunas, static_cast<TTipoFonte>(fonte));
+        p.Nome = u"Traseiro"_s;
+        QStringList motivos;
+        p.AoRecusarCaractere = [&](TPainelLed *, const QString &motivo) { motivos << motivo; };
+        p.Foco = foco;
+        p.DigitarTexto(texto);
+        QTEST(textoDe(p), "digitado");
+        QTEST(motivos, "motivos");
+        QCOMPARE(bipes, int(motivos.size()));
+        QCOMPARE(p.PedidosDeDimensao, motivos.contains(p.MotivoNaoCabe()) ? 1 : 0);
     }
 
     // Each edit must leave the records in order and the cells exactly as
@@ -305,12 +336,14 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<int>("primeira");
-        QTest::addColumn<int>("bits"); // of the content text: 8 rows x the columns saved
+        // Of the content text: 8 rows x the columns saved, the message to its last
+        // character, however far the view went to show the cursor after it.
+        QTest::addColumn<int>("bits");
         const auto f8x7 = TTipoFonte::tfVeltronix8x7;
         QTest::newRow("cursor em P + N") << 10 << f5x5 << QStringLiteral("AA") << 11 << 1 << 8 * 10;
         QTest::newRow("cursor alem de P + N") << 10 << f5x5 << QStringLiteral("AAA") << 16 << 6 << 8 * 15;
         // "A" is 5 columns: the view leaves column 1 at cursor 101 and then follows.
-        QTest::newRow("A 5x5 ate a coluna 151") << 96 << f5x5 << QString(30, u'A') << 151 << 56 << 8 * 151;
+        QTest::newRow("A 5x5 ate a coluna 151") << 96 << f5x5 << QString(30, u'A') << 151 << 56 << 8 * 150;
         // "0" is 8 columns: cursor 97 is still P + N; the view moves from cursor 105 on.
         QTest::newRow("0 8x7 ate a coluna 153") << 96 << f8x7 << QString(19, u'0') << 153 << 57 << 8 * 152;
     }
@@ -416,11 +449,11 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ABC"));
         p.PressionarTecla(TeclasPainel::V, true);
         QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));
-        // Characters without a glyph (or without a code) are not typed, and nothing beeps.
+        // Characters without a code are not typed, with a beep; control characters are skipped.
         QGuiApplication::clipboard()->setText(QStringLiteral("中\t\u0001"));
         p.PressionarTecla(TeclasPainel::V, true);
         QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));
-        QCOMPARE(bipes, 0);
+        QCOMPARE(bipes, 1);
         // Without Ctrl the same codes are plain keys with no action.
         p.PressionarTecla(TeclasPainel::V, false);
         QCOMPARE(textoDe(p), QStringLiteral("ABCABC"));

@@ -23,6 +23,7 @@ QString perguntar(const TPedidoArquivo &pedido)
 {
     if (respondedorArquivo())
         return respondedorArquivo()(pedido);
+    const TTecladoDeVolta teclado;
     QFileDialog dialogo(QApplication::activeWindow(), pedido.Titulo, pedido.Proposto,
                         TDialogos::FiltroQt(pedido.Filtro));
     dialogo.setAcceptMode(pedido.Salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -49,7 +50,22 @@ int TDialogos::Executar(QDialog &janela)
 {
     if (respondedorJanela())
         return respondedorJanela()(janela);
+    const TTecladoDeVolta teclado;
     return janela.exec();
+}
+
+TTecladoDeVolta::TTecladoDeVolta()
+    : janela(QApplication::activeWindow()), foco(QApplication::focusWidget())
+{
+}
+
+TTecladoDeVolta::~TTecladoDeVolta()
+{
+    if (!janela || !janela->isVisible())
+        return;
+    janela->activateWindow();
+    if (foco && foco->isEnabled() && foco->window() == janela)
+        foco->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 QString TDialogos::FiltroQt(const QString &filtro)

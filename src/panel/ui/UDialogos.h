@@ -1,9 +1,26 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 class QDialog;
+
+// Around a modal window: when it closes, the window that was active before
+// gets the keyboard back, on the widget that had it. Without a window manager
+// nothing else gives it back, and the next keys would go nowhere.
+class TTecladoDeVolta {
+public:
+    TTecladoDeVolta();
+    ~TTecladoDeVolta();
+    TTecladoDeVolta(const TTecladoDeVolta &) = delete;
+    TTecladoDeVolta &operator=(const TTecladoDeVolta &) = delete;
+
+private:
+    QPointer<QWidget> janela;
+    QPointer<QWidget> foco;
+};
 
 // The program's file dialogs and modal windows, reached through one seam so
 // that tests answer them without a modal loop, as TMensagem does for boxes.

@@ -161,5 +161,5 @@ void TFlexLed::LigarPisca(bool ligado)
 
 void TFlexLed::LinhaNaoCabe()
 {
-    AbrirDimensaoTexto(this);
+    AbrirDimensaoTexto(this, MotivoNaoCabe());
 }

@@ -1,9 +1,10 @@
 #include "panel/ui/UFrmDimensaoTexto.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -35,6 +36,14 @@ TFrm_DimensaoTexto::TFrm_DimensaoTexto(QWidget *dono)
     Fme_Fontes->Btn_FormataTexto->setEnabled(false);
     Fme_Fontes->Btn_FormataTexto->hide();
     disposicao->addWidget(Fme_Fontes);
+    Lbl_Motivo = new QLabel(this);
+    Lbl_Motivo->setObjectName(QStringLiteral("Lbl_Motivo"));
+    Lbl_Motivo->setWordWrap(true);
+    Lbl_Motivo->hide();
+    disposicao->addWidget(Lbl_Motivo);
+    // The keyboard stays with the window itself, whose Esc closes it.
+    for (QWidget *controle : findChildren<QWidget *>())
+        controle->setFocusPolicy(Qt::NoFocus);
     resize(190, 81);
     if (const QScreen *tela = QGuiApplication::primaryScreen()) {
         QRect area = frameGeometry();
@@ -105,6 +114,13 @@ void TFrm_DimensaoTexto::VincularPainel(TFlexLed *novo)
     painel->Pintar();
 }
 
+void TFrm_DimensaoTexto::DefinirMotivo(const QString &motivo)
+{
+    Lbl_Motivo->setText(motivo);
+    Lbl_Motivo->setVisible(!motivo.isEmpty());
+    adjustSize();
+}
+
 void TFrm_DimensaoTexto::marcarLinhaDoCursor()
 {
     // The characters of the cursor line in the panel's font: the frame runs
@@ -135,6 +151,7 @@ void TFrm_DimensaoTexto::liberarPainel()
     p->Pintar();
     p->DesativarEdicao();
     p->DefinirModo(modoDoPainel);
+    p->window()->activateWindow();
     p->AtivarEdicao();
 }
 
@@ -155,12 +172,15 @@ void TFrm_DimensaoTexto::closeEvent(QCloseEvent *evento)
     QWidget::closeEvent(evento);
 }
 
-void AbrirDimensaoTexto(TFlexLed *painel)
+void AbrirDimensaoTexto(TFlexLed *painel, const QString &motivo)
 {
     TFrm_DimensaoTexto *janela = TFrm_DimensaoTexto::Aberto();
     if (!janela) // freed on close, or with the panel's window
         janela = new TFrm_DimensaoTexto(painel ? painel->window() : nullptr);
     janela->VincularPainel(painel);
+    janela->DefinirMotivo(motivo);
     janela->show();
+    janela->raise();
+    janela->activateWindow();
     TSom::Bipe();
 }

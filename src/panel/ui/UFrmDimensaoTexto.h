@@ -5,6 +5,7 @@
 
 #include "panel/UTipos.h"
 
+class QLabel;
 class QTimer;
 class TFlexLed;
 class TFme_Fontes;
@@ -27,7 +28,11 @@ public:
     void VincularPainel(TFlexLed *painel);
     TFlexLed *Painel() const { return painel.data(); }
 
+    // Why the window opened (a line that does not fit); hidden when empty.
+    void DefinirMotivo(const QString &motivo);
+
     TFme_Fontes *Fme_Fontes;
+    QLabel *Lbl_Motivo;
     QTimer *Timer1;
 
 protected:
@@ -45,5 +50,7 @@ private:
 };
 
 // Opens the window (or reuses the open one), binds it to the panel, shows it
-// without blocking and beeps.
-void AbrirDimensaoTexto(TFlexLed *painel);
+// without blocking, with the reason it opened (none for the "..." button), and
+// beeps. The keyboard goes to it (its Esc closes it) and back to the panel's
+// window when it closes.
+void AbrirDimensaoTexto(TFlexLed *painel, const QString &motivo = {});

@@ -1,5 +1,7 @@
 #include "panel/ui/UMensagem.h"
 
+#include "panel/ui/UDialogos.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -91,6 +93,7 @@ std::vector<TBotaoCriado> adicionarBotoes(QMessageBox &caixa, TBotoesMensagem bo
 
 int exibirCaixa(const TPedidoMensagem &pedido)
 {
+    const TTecladoDeVolta teclado;
     QMessageBox caixa(iconeDoTipo(pedido.Tipo), pedido.Titulo, pedido.Texto);
     caixa.setTextFormat(Qt::PlainText);
     caixa.setProperty(TMensagem::PropriedadeContextoAjuda, pedido.ContextoAjuda);

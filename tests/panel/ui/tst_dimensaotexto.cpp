@@ -2,7 +2,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QLabel>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 #include "panel/USom.h"
 #include "panel/ui/UFlexLed.h"
@@ -85,16 +88,24 @@ private slots:
         QCOMPARE(p->Modo(), TModo::ModoMarcacao);
         QCOMPARE(p->InicioMarcacao, p->Led(1, 1, false));
         QCOMPARE(p->FimMarcacao, p->Led(8, 8 + 8 + 2 + 8 + 1, false));
-        // Opening again reuses the window.
-        AbrirDimensaoTexto(p);
+        // Opening again reuses the window, with the reason it opened; the keyboard is
+        // the window's (a click on a control leaves it there), and Esc closes it.
+        AbrirDimensaoTexto(p, u"O texto não cabe no painel Frontal: ligue a rolagem ou escolha uma fonte menor"_s);
         QCOMPARE(TFrm_DimensaoTexto::Aberto(), j);
         QCOMPARE(bipes, 2);
+        QVERIFY(j->Lbl_Motivo->isVisibleTo(j));
+        QCOMPARE(j->Lbl_Motivo->text(), u"O texto não cabe no painel Frontal: ligue a rolagem ou escolha uma fonte menor"_s);
+        QVERIFY(QTest::qWaitForWindowActive(j));
+        QTest::mouseClick(j->Fme_Fontes->Btn_AlinhaEsquerda, Qt::LeftButton);
+        QVERIFY(!QApplication::focusWidget());
         QTest::keyClick(j, Qt::Key_Escape);
         QVERIFY(!TFrm_DimensaoTexto::Aberto());
-        // The mode from before the first opening, not ModoMarcacao.
+        // The mode from before the first opening, not ModoMarcacao, and the keyboard back on the panel.
         QCOMPARE(p->Modo(), TModo::ModoTexto);
         QVERIFY(!p->InicioMarcacao);
         QVERIFY(!p->FimMarcacao);
+        QVERIFY(QTest::qWaitForWindowActive(&dono));
+        QVERIFY(p->CapturaDeTeclas()->hasFocus());
     }
 
     void linhaSemCaracteresNaoTemMoldura()
@@ -147,6 +158,7 @@ private slots:
         QVERIFY(!j->Painel());
         j->Fme_Fontes->Btn_AlinhaCentro->click();
         QTest::qWait(1600); // a repaint tick with no panel
+        QVERIFY(QTest::qWaitForWindowActive(j));
         QTest::keyClick(j, Qt::Key_Escape);
         QVERIFY(!TFrm_DimensaoTexto::Aberto());
     }
