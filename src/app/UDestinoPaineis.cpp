@@ -1,8 +1,11 @@
 #include "app/UDestinoPaineis.h"
 
+#include <algorithm>
+
 #include "data/UDtmDestino.h"
 #include "editor/UCfgRotativo.h"
 #include "editor/URotativos.h"
+#include "panel/UErro.h"
 #include "panel/UPainelLed.h"
 
 using namespace Qt::StringLiterals;
@@ -19,12 +22,79 @@ bool localizar(TTabelaMemoria &t, bool extra, int painel, int numero)
 {
     return t.Ativa() && t.Localizar(u"EXTRA;PAINEL;NRO_DESTINO"_s, {extra, painel, numero}, TVazio::ComoZero);
 }
+
+// The scrolling a row gives its panel: none, or the direction of its first
+// message (to the left when that names none).
+TRolagem rolagemDaLinha(const TTabelaMemoria &t)
+{
+    if (!t.ComoBooleano(u"ROLAGEM"_s))
+        return TRolagem::tsNenhum;
+    const TRolagem sentido = SentidoDoCodigo(t.ComoInteiro(u"SENTIDO_ROTATIVO1"_s));
+    return sentido == TRolagem::tsNenhum || sentido == TRolagem::tsHorario ? TRolagem::tsEsquerda : sentido;
+}
+
+// The stored slots of a position, in slot order.
+std::vector<const TCfgRotativo *> guardados(TRotativos &rotativos, int p)
+{
+    std::vector<const TCfgRotativo *> lista;
+    for (int i = 1; i <= qtdRotativos; ++i) {
+        bool achou = false;
+        const TCfgRotativo *c = rotativos.BuscarConfiguracao(qint16(p), quint16(i), false, achou);
+        if (c && !c->Vazio)
+            lista.push_back(c);
+    }
+    return lista;
+}
+
+// The widest lit column of a content text (what a malformed text delivers before its fault).
+int ultimaColunaAcesa(const QByteArray &conteudo)
+{
+    int ultima = 0;
+    try {
+        TConteudoPainel::AnalisarConteudo(
+            conteudo, [&ultima](const TEntradaLed &e) { ultima = e.Acesa ? std::max(ultima, int(e.Coluna)) : ultima; },
+            [](const TEntradaCaractere &) {});
+    } catch (const TErro &) {
+    }
+    return ultima;
+}
+
+// The departure clock as the row describes it: of the first message that has
+// one, laid on a panel of the sign's size.
+struct TRelogio {
+    TTipoFonte Fonte = TTipoFonte::tfNenhum;
+    int ColunaInicial = 0;
+    int ColunaFinal = 0;
+    int LinhaInicial = 0;
+    int LinhaFinal = 0;
+};
+
+TRelogio relogio(const std::vector<const TCfgRotativo *> &mensagens, const TPainelLed &painel)
+{
+    for (const TCfgRotativo *c : mensagens) {
+        const QByteArray texto = c->TextoConteudo();
+        // The writer puts a double quote only after a clock character.
+        if (!texto.contains('"'))
+            continue;
+        TPainelLed rascunho;
+        rascunho.DefinirNroLinhas(painel.NroLinhas());
+        rascunho.DefinirNroColunas(painel.NroColunas());
+        try {
+            rascunho.CarregarConteudo(texto);
+        } catch (const TErro &) {
+        }
+        if (rascunho.RelogioColunaFinal() == 0)
+            continue;
+        return {rascunho.RelogioFonte(), rascunho.RelogioColunaInicial(), rascunho.RelogioColunaFinal(),
+                rascunho.RelogioLinhaInicial(), rascunho.RelogioLinhaFinal()};
+    }
+    return {};
+}
 }
 
 namespace TDestinoPaineis {
 
-void Carregar(TTabelaMemoria &t, bool extra, int numero, const TPaineis &paineis, TRotativos &rotativos,
-              const std::function<void(bool rolagem)> &aoRolagemFrontal)
+void Carregar(TTabelaMemoria &t, bool extra, int numero, const TPaineis &paineis, TRotativos &rotativos)
 {
     for (int p = 1; p <= int(paineis.size()); ++p) {
         TPainelLed *painel = paineis[size_t(p - 1)];
@@ -33,8 +103,7 @@ void Carregar(TTabelaMemoria &t, bool extra, int numero, const TPaineis &paineis
         painel->ExibirCursor(false, true);
         if (!localizar(t, extra, p, numero))
             continue;
-        if (p == 1 && aoRolagemFrontal)
-            aoRolagemFrontal(t.ComoBooleano(u"ROLAGEM"_s));
+        painel->DefinirRolagem(rolagemDaLinha(t));
         const TCor corLed = TCor(t.ComoInteiro(u"COR_PADRAO"_s));
         const TCor corDivisao = TCor(t.ComoInteiro(u"COR_DIVISAO"_s));
         const int divisao = t.ComoInteiro(u"DIV_COLUNA"_s);
@@ -59,38 +128,28 @@ void Carregar(TTabelaMemoria &t, bool extra, int numero, const TPaineis &paineis
     }
 }
 
-// The row to write: when the current row is another position's, this
-// position's row of the number (made as a pending row when missing); else a
-// current pending new row; else this position's row of the number; else a new
-// row after the position's highest number.
-void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool extra, int numero, int tipoOnibus)
+void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool extra, int numero, int tipoOnibus,
+            bool novo)
 {
     TTabelaMemoria &t = dados.Cds_DestinosExtras;
     const int p = painel.Tag;
-    const auto novaLinha = [&](int n) {
-        dados.NovaLinha(p);
-        t.DefinirValor(u"TIPOONIBUS"_s, tipoOnibus);
-        t.DefinirValor(u"NRO_DESTINO"_s, n);
-        t.DefinirValor(u"PAINEL"_s, p);
-    };
-    if (dados.TemLinhas() && t.ComoInteiro(u"PAINEL"_s) != p) {
-        if (!localizar(t, extra, p, numero)) {
-            novaLinha(numero);
-            t.DefinirValor(u"EXTRA"_s, extra);
-            t.DefinirValor(u"NOVO"_s, true);
-            dados.GravarPendente();
-        }
-        dados.EditarAtual();
-    } else if (dados.TemLinhas() && t.ComoBooleano(u"NOVO"_s)) {
-        dados.EditarAtual();
-    } else if (dados.TemLinhas() && localizar(t, extra, p, numero)) {
+    if (localizar(t, extra, p, numero)) {
         dados.EditarAtual();
     } else {
-        novaLinha(dados.MaiorNumero(p) + 1);
+        if (!novo && painel.EstaVazio() && guardados(rotativos, p).empty())
+            return;
+        dados.NovaLinha(p);
+        t.DefinirValor(u"TIPOONIBUS"_s, tipoOnibus);
+        t.DefinirValor(u"NRO_DESTINO"_s, numero);
+        t.DefinirValor(u"PAINEL"_s, p);
     }
-
     EscreverColunas(t, painel, rotativos, extra);
     dados.GravarPendente();
+}
+
+bool NumeroGuardado(TTabelaMemoria &t, bool extra, int numero)
+{
+    return t.Ativa() && t.Localizar(u"EXTRA;NRO_DESTINO;NOVO"_s, {extra, numero, false}, TVazio::ComoZero);
 }
 
 void EscreverColunas(TTabelaMemoria &t, const TPainelLed &painel, TRotativos &rotativos, bool extra)
@@ -110,20 +169,25 @@ void EscreverColunas(TTabelaMemoria &t, const TPainelLed &painel, TRotativos &ro
         t.DefinirValor(u"ROTULO"_s + n, vazio ? QVariant() : QVariant(c.Rotulo));
         t.DefinirValor(u"CONFIG_PAINEL"_s + n, vazio ? QVariant() : QVariant(c.TextoConteudo()));
     }
-    t.DefinirValor(u"TAMANHO_MENSAGEM"_s, painel.UltimaColunaAcesa(true));
+    const std::vector<const TCfgRotativo *> mensagens = guardados(rotativos, p);
+    int tamanho = 0;
+    for (const TCfgRotativo *c : mensagens)
+        tamanho = std::max(tamanho, ultimaColunaAcesa(c->TextoConteudo()));
+    const TRelogio r = relogio(mensagens, painel);
+    t.DefinirValor(u"TAMANHO_MENSAGEM"_s, tamanho);
     t.DefinirValor(u"NRO_LINHAS"_s, painel.NroLinhas());
     t.DefinirValor(u"NRO_COLUNAS"_s, painel.NroColunas());
     t.DefinirValor(u"COR_FUNDO"_s, cor(painel.CorFundo()));
     t.DefinirValor(u"COR_PADRAO"_s, cor(painel.CorLed()));
     t.DefinirValor(u"ROLAGEM"_s, painel.Rolagem() != TRolagem::tsNenhum);
     if (p == 1)
-        t.DefinirValor(u"FONTE_HORARIO"_s, TFontesLed::NumeroDaFonte(painel.RelogioFonte()));
+        t.DefinirValor(u"FONTE_HORARIO"_s, TFontesLed::NumeroDaFonte(r.Fonte));
     const int divisao = painel.DivisaoNaColuna();
     if (extra) {
-        t.DefinirValor(u"POSXINICIAL"_s, painel.RelogioColunaInicial());
-        t.DefinirValor(u"POSXFINAL"_s, painel.RelogioColunaFinal());
-        t.DefinirValor(u"POSYINICIAL"_s, painel.RelogioLinhaInicial());
-        t.DefinirValor(u"POSYFINAL"_s, painel.RelogioLinhaFinal());
+        t.DefinirValor(u"POSXINICIAL"_s, r.ColunaInicial);
+        t.DefinirValor(u"POSXFINAL"_s, r.ColunaFinal);
+        t.DefinirValor(u"POSYINICIAL"_s, r.LinhaInicial);
+        t.DefinirValor(u"POSYFINAL"_s, r.LinhaFinal);
     } else {
         t.DefinirValor(u"POSXINICIAL"_s, divisao != 0 ? divisao : 1);
         t.DefinirValor(u"POSXFINAL"_s, painel.NroColunas());
@@ -140,16 +204,19 @@ void EscreverColunas(TTabelaMemoria &t, const TPainelLed &painel, TRotativos &ro
 void PrepararProximo(TDtm_Destino &dados, int p, bool extra, int tipoOnibus)
 {
     TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    if (t.Ativa() && t.Localizar(u"EXTRA;PAINEL;NOVO"_s, {extra, p, true}, TVazio::ComoZero)) {
+    // The pending row serves while no sign has stored its number yet: a new
+    // destination must not land on another sign's stored message.
+    const int maior = dados.MaiorNumero(0);
+    if (t.Ativa() && t.Localizar(u"EXTRA;PAINEL;NOVO"_s, {extra, p, true}, TVazio::ComoZero)
+        && t.ComoInteiro(u"NRO_DESTINO"_s) > maior) {
         const int numero = t.ComoInteiro(u"NRO_DESTINO"_s);
         if (dados.Cds_Rotulos.Ativa())
             dados.Cds_Rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {extra, numero}, TVazio::ComoZero);
         return;
     }
-    const int n = dados.MaiorNumero(p);
     dados.NovaLinha(p);
     t.DefinirValor(u"TIPOONIBUS"_s, tipoOnibus);
-    t.DefinirValor(u"NRO_DESTINO"_s, n + 1);
+    t.DefinirValor(u"NRO_DESTINO"_s, maior + 1);
     t.DefinirValor(u"PAINEL"_s, p);
     t.DefinirValor(u"EXTRA"_s, extra);
     t.DefinirValor(u"NOVO"_s, true);

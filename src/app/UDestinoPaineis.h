@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 class TDtm_Destino;
 class TPainelLed;
@@ -18,18 +17,25 @@ namespace TDestinoPaineis {
 using TPaineis = std::array<TPainelLed *, 4>; // by position - 1; nullptr where no sign is fitted
 
 // Loads the rows of (extra, numero) into the slots of each fitted position and
-// shows slot 1 on its panel (panels are expected cleared; a position without
-// a row stays so). aoRolagemFrontal gets the front row's ROLAGEM before its
-// panel is loaded.
-void Carregar(TTabelaMemoria &destinos, bool extra, int numero, const TPaineis &paineis, TRotativos &rotativos,
-              const std::function<void(bool rolagem)> &aoRolagemFrontal);
+// shows slot 1 on its panel, which scrolls as its row says (panels are expected
+// cleared; a position without a row stays so).
+void Carregar(TTabelaMemoria &destinos, bool extra, int numero, const TPaineis &paineis, TRotativos &rotativos);
 
-// Writes the panel and its slots into its row of (extra, numero): the row
-// found, a pending new row, or a new one (see the rules in the source), and posts it.
-void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool extra, int numero, int tipoOnibus);
+// Writes the panel and its slots into its row of (extra, numero), stored or
+// pending, and posts it. A position without that row gets a new one, unless
+// the number was stored before (novo false) and the position has nothing to
+// store (its panel and every slot empty): a sign added to the bus after a
+// destination was stored gets no empty row when the destination is stored again.
+void Gravar(TDtm_Destino &dados, TPainelLed &painel, TRotativos &rotativos, bool extra, int numero, int tipoOnibus,
+            bool novo);
+
+// True when some sign has a stored (not pending) row of (extra, numero).
+bool NumeroGuardado(TTabelaMemoria &destinos, bool extra, int numero);
 
 // Writes the panel and its slots into the current row, being edited or
-// inserted (everything but the row's keys: kind, position, number).
+// inserted (everything but the row's keys: kind, position, number). What the
+// row says of the messages as a whole (the message length, the departure
+// clock) comes from the stored slots, whichever one the panel shows.
 void EscreverColunas(TTabelaMemoria &destinos, const TPainelLed &painel, TRotativos &rotativos, bool extra);
 
 // Prepares the next entry: the pending new row of the position (made after the

@@ -86,7 +86,7 @@ void TImagemDestino::carregar(TDtm_Destino &dados)
     editor.LigarRotativos();
     editor.ManterSemMensagem = true;
     rotativos.ReiniciarRotativos();
-    TDestinoPaineis::Carregar(dados.Cds_DestinosExtras, extra, numero, lista, rotativos, {});
+    TDestinoPaineis::Carregar(dados.Cds_DestinosExtras, extra, numero, lista, rotativos);
     for (TPainelLed *painel : lista)
         if (painel && rolagem(rotativos.Configuracao(qint16(painel->Tag), 1).Rolagem))
             painel->DefinirRolagem(TRolagem::tsEsquerda);

@@ -1,5 +1,13 @@
 #include "app/UModelosOnibus.h"
 
+#include "editor/UEditorPaineis.h"
+#include "panel/UFontes.h"
+
+namespace {
+// TIPOONIBUS 1..6 as the model state's bus type.
+constexpr quint8 tiposDoArquivo[] = {0, 1, 3, 6, 5, 2, 4};
+}
+
 TModeloSinal ModeloDoCodigo(int codigo)
 {
     switch (codigo) {
@@ -68,6 +76,36 @@ void GravarItens(TEstadoModelos &e, const TItensSelecao &itens)
     e.ModeloLateral = quint8(itens.Lateral == 1 ? 1 : 0);
     e.ModeloTraseiro = quint8(itens.Traseiro == 1 || itens.Traseiro == 2 ? itens.Traseiro + 3 : 0);
     e.ModeloAuxiliar = quint8(itens.Auxiliar == 1 ? 1 : 0);
+}
+
+quint8 TipoOnibusDoArquivo(int tipoOnibusLido)
+{
+    return tipoOnibusLido >= 1 && tipoOnibusLido <= 6 ? tiposDoArquivo[tipoOnibusLido] : 0;
+}
+
+int TipoOnibusParaArquivo(quint8 tipoOnibus)
+{
+    for (int lido = 1; lido <= 6; ++lido)
+        if (tiposDoArquivo[lido] == tipoOnibus)
+            return lido;
+    return 0;
+}
+
+TTipoFonte FonteAoAbrir(int posicao, int linhas, int colunas, quint8 tipoOnibus)
+{
+    for (int codigo = 1; codigo <= 5; ++codigo) {
+        const TModeloSinal modelo = ModeloDoCodigo(codigo);
+        if (modelo.Linhas == linhas && modelo.Colunas == colunas)
+            return modelo.Fonte;
+    }
+    const bool fonteGrande = tipoOnibus == 1 || tipoOnibus == 2 || tipoOnibus == 5;
+    const TTipoFonte fontes[] = {fonteGrande ? TTipoFonte::tfVeltronix13x7 : TTipoFonte::tfVeltronix8x7,
+                                 TTipoFonte::tfVeltronix8x7, TTipoFonte::tfVeltronix13x7,
+                                 TTipoFonte::tfVeltronix8x7};
+    const TTipoFonte fonte = posicao >= 1 && posicao <= 4 ? fontes[posicao - 1] : TTipoFonte::tfVeltronix8x7;
+    if (TFontesLed::AlturaDaFonte(fonte) <= linhas)
+        return fonte;
+    return TEditorPaineis::FonteDasLinhas(linhas).value_or(fonte);
 }
 
 int LarguraDosRotulos(int larguraGrade, int larguraNumero, int quantidade)

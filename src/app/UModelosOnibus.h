@@ -47,6 +47,17 @@ TItensSelecao ItensDoEstado(const TEstadoModelos &estado);
 // Writes the boxes back: TipoOnibus 1, each position fitted when its item is not 0.
 void GravarItens(TEstadoModelos &estado, const TItensSelecao &itens);
 
+// The bus type a project file keeps in TIPOONIBUS (1 to 6) and the one the
+// model state holds, both ways; 0 for a value with no counterpart.
+quint8 TipoOnibusDoArquivo(int tipoOnibusLido);
+int TipoOnibusParaArquivo(quint8 tipoOnibus);
+
+// The font a sign of an opened project types in: the font of the model of
+// that size; otherwise the front's by the bus type (13x7 for types 1, 2 and
+// 5, else 8x7), 8x7 for the side and auxiliary signs and 13x7 for the rear,
+// unless that font is taller than the sign, which then gets the font for its rows.
+TTipoFonte FonteAoAbrir(int posicao, int linhas, int colunas, quint8 tipoOnibus);
+
 // Widths of the list's label columns, one per fitted position in order:
 // (grid - number column) / count on 16-bit values, the front one 200 wider.
 // With no position fitted the width is not divided.

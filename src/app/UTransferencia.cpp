@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -60,11 +61,19 @@ template <typename F> void TTransferencia::ComTipoRestaurado(F &&passos)
         dados.Cds_Rotulos.HabilitarControles();
         dados.Cds_DestinosExtras.HabilitarControles();
     });
+    // Once the labels are rebuilt, the line the operator had selected is selected again.
+    TTabelaMemoria &linhas = dados.Cds_Rotulos;
+    const bool extraMostrado = dados.FiltroExtra();
+    const std::optional<int> numeroMostrado =
+        linhas.Ativa() && !linhas.Vazia() ? std::optional<int>(linhas.ComoInteiro(u"NRO_DESTINO"_s)) : std::nullopt;
+    const auto selecionar = qScopeGuard([&] {
+        if (numeroMostrado && linhas.Ativa())
+            linhas.Localizar(u"EXTRA;NRO_DESTINO"_s, {extraMostrado, *numeroMostrado}, TVazio::ComoZero);
+    });
     // The walk reads the destination rows only: the label table is rebuilt
     // once, for the kind shown at the end, not at every switch.
     dados.AdiarRotulos();
     const auto rotulos = qScopeGuard([this] { dados.RetomarRotulos(); });
-    const bool extraMostrado = dados.FiltroExtra();
     const auto restaurar = [this, extraMostrado] {
         dados.PosicaoEnvio = 0;
         MostrarTipo(extraMostrado);

@@ -22,7 +22,7 @@ struct TSinalEquipado {
 // While it runs, the tables' bound views are suspended, PosicaoEnvio names the
 // position being collected and the tables switch between the two kinds; on
 // every exit path the views resume, PosicaoEnvio returns to 0 and the kind
-// shown before is shown again. Asking questions and showing messages is the
+// and the line of the label table shown before are shown again. Asking questions and showing messages is the
 // caller's part; the overwrite question is the builder's ConfirmarSobrescrita.
 class TTransferencia {
 public:

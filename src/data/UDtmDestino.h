@@ -96,7 +96,8 @@ public:
     // the kind) and inserts a row for the panel's position at numero. False,
     // nothing done, when the table has no rows.
     bool InserirDestino(const TPainelLed &painel, int numero);
-    // Largest NRO_DESTINO of the position among rows that are not pending new rows; 0 when none.
+    // Largest NRO_DESTINO of the position (0: of any position) among rows that
+    // are not pending new rows; 0 when none.
     int MaiorNumero(int painel);
     // Deletes the current label row and with it the destination rows of its
     // number, closing the gap in the numbers. True when a row was deleted.

@@ -85,7 +85,7 @@ int TDtm_Destino::MaiorNumero(int painel)
     int maior = 0;
     TTabelaMemoria &t = Cds_DestinosExtras;
     for (t.Primeiro(); !t.Fim(); t.Proximo()) {
-        if (t.ComoInteiro(u"PAINEL"_s) == painel && !t.ComoBooleano(u"NOVO"_s))
+        if ((painel == 0 || t.ComoInteiro(u"PAINEL"_s) == painel) && !t.ComoBooleano(u"NOVO"_s))
             maior = std::max(maior, t.ComoInteiro(u"NRO_DESTINO"_s));
     }
     return maior;

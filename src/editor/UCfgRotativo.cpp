@@ -1,6 +1,7 @@
 #include "editor/UCfgRotativo.h"
 
 #include "panel/UConteudoPainel.h"
+#include "panel/UErro.h"
 #include "panel/UPainelLed.h"
 
 TCfgRotativo::TCfgRotativo(quint16 nroRotativo, qint16 painel)
@@ -36,6 +37,22 @@ void TCfgRotativo::GravarPainel(TPainelLed &painel)
     NroLinhas = qint16(painel.NroLinhas());
     CorLedNaDivisao = painel.CorLedNaDivisao();
     CorLed = painel.CorLed();
+}
+
+bool TCfgRotativo::MostradoEm(TPainelLed &painel) const
+{
+    const int linhas = painel.NroLinhas();
+    const int colunas = painel.NroColunas();
+    TPainelLed rascunho;
+    rascunho.DefinirNroLinhas(linhas);
+    rascunho.DefinirNroColunas(colunas);
+    rascunho.DefinirRolagem(painel.Rolagem());
+    try {
+        rascunho.CarregarConteudo(TextoConteudo());
+    } catch (const TErro &) {
+        return false;
+    }
+    return rascunho.GerarConteudo(linhas, colunas) == painel.GerarConteudo(linhas, colunas);
 }
 
 void TCfgRotativo::CarregarPainel(TPainelLed &painel) const

@@ -39,6 +39,9 @@ public:
 
     // Stores the panel's content and settings into the slot; Vazio becomes false.
     void GravarPainel(TPainelLed &painel);
+    // True when the panel shows exactly what the slot holds: its content, laid
+    // on a panel of the same size and scrolling, writes the same text.
+    bool MostradoEm(TPainelLed &painel) const;
     // Clears the panel and shows the slot on it: division, colours, content.
     void CarregarPainel(TPainelLed &painel) const;
 };

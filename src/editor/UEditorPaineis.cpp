@@ -1,6 +1,7 @@
 #include "editor/UEditorPaineis.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 
 #include "editor/URotativos.h"
 #include "panel/UPainelLed.h"
@@ -68,9 +69,21 @@ void TEditorPaineis::GravarRotativoAtual()
         if (TPainelLed *ativo = PainelAtivo())
             ativo->AtivarEdicao();
     });
-    for (TPainelLed *painel : paineis)
-        if (painel && !painel->EstaVazio())
-            rotativos.Configuracao(qint16(painel->Tag), rotativos.RotativoAtual).GravarPainel(*painel);
+    for (TPainelLed *painel : paineis) {
+        if (!painel || painel->EstaVazio())
+            continue;
+        TCfgRotativo &slot = rotativos.Configuracao(qint16(painel->Tag), SlotDoPainel(*painel));
+        // A slot that holds no message stays so while its panel shows only what
+        // the slot brought (the fixed part left of a division): looking through
+        // the slots makes no messages.
+        if (!slot.Vazio || !slot.MostradoEm(*painel))
+            slot.GravarPainel(*painel);
+    }
+}
+
+quint16 TEditorPaineis::SlotDoPainel(const TPainelLed &painel) const
+{
+    return painel.Rolagem() == TRolagem::tsNenhum ? rotativos.RotativoAtual : quint16(1);
 }
 
 void TEditorPaineis::CarregarRotativoAtual()
@@ -242,11 +255,13 @@ TEditorPaineis::TDisposicao TEditorPaineis::Organizar(const std::array<std::opti
     for (int indice : {0, 1, 3})
         empilhar(indice);
     if (tras && trasAoLado) {
-        // Beside the side sign, or the auxiliary one without it, tops aligned.
+        // Beside the side sign, or the auxiliary one without it, tops aligned;
+        // the area reaches below it when it is the taller one.
         const int vizinho = lado ? 1 : 3;
         const TLugar &junto = *d.Lugares[size_t(vizinho)];
         const int x = junto.Painel.x() + pecas[size_t(vizinho)]->Painel.width() + vaoDaTraseira;
         d.Lugares[2] = TLugar{QPoint(x, junto.Legenda.y()), QPoint(x, junto.Painel.y())};
+        y = std::max(y, junto.Painel.y() + tras->Painel.height() + 1);
     } else {
         empilhar(2);
     }

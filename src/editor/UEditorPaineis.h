@@ -78,8 +78,12 @@ public:
     // Binds the rotating tool's events: store the panels before a slot change,
     // answer which panel is active, load the panels after it.
     void LigarRotativos();
-    // Stores every panel that is not empty into its configuration of the current slot.
+    // Stores every panel that is not empty into its configuration of its slot
+    // (SlotDoPainel), unless the slot holds no message and the panel shows only what it brought.
     void GravarRotativoAtual();
+    // The slot a panel shows: the current one; a scrolling sign's one message,
+    // which the slot changes leave on it, is slot 1.
+    quint16 SlotDoPainel(const TPainelLed &painel) const;
     // Loads every panel that does not scroll from its configuration of the current slot
     // (see ManterSemMensagem).
     void CarregarRotativoAtual();

@@ -59,27 +59,6 @@ void TRotativos::ExibirSemCriar(qint16 painel, quint16 rotativo)
     Exibir();
 }
 
-TCfgRotativo &TRotativos::RotativoLivre()
-{
-    GravarAoTrocar = false;
-    const auto religar = qScopeGuard([this] { GravarAoTrocar = true; });
-    const auto painel = qint16(painelAtivo().Painel);
-    // The highest slot of the position, not the last one met: records of a
-    // chain of slots are appended from the highest number down.
-    quint16 ultimo = 1;
-    for (const auto &configuracao : rotativos) {
-        if (configuracao->Painel != painel)
-            continue;
-        if (configuracao->Vazio)
-            return *configuracao;
-        if (ultimo < 8)
-            ultimo = std::max(ultimo, configuracao->NroRotativo);
-    }
-    TCfgRotativo &novo = acrescentar(painel, quint16(ultimo + 1));
-    novo.TempoExposicao = SelecionarRotativo(ultimo, false).TempoExposicao;
-    return novo;
-}
-
 TCfgRotativo &TRotativos::Configuracao(qint16 painel, quint16 rotativo)
 {
     bool achou = false;

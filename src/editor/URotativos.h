@@ -53,8 +53,6 @@ public:
     void ExibirRotativo(qint16 painel, quint16 rotativo);
     // As ExibirRotativo, but a missing record is not created: its time shows as none.
     void ExibirSemCriar(qint16 painel, quint16 rotativo);
-    // The slot to show when the operator moves to another position's panel.
-    TCfgRotativo &RotativoLivre();
 
     TCfgRotativo &Configuracao(qint16 painel, quint16 rotativo);
     // The record of (painel, rotativo). With criar, a missing record is appended

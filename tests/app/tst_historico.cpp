@@ -125,7 +125,7 @@ const QMap<QString, TAcao> &acoes()
              t.editor.Passo(TTipoPasso::SalvarDestino, [&] {
                  t.editor.GravarRotativoAtual();
                  for (int p = 1; p <= 4; ++p)
-                     TDestinoPaineis::Gravar(t.dados, t.Painel(p), t.rotativos, false, 3, 1);
+                     TDestinoPaineis::Gravar(t.dados, t.Painel(p), t.rotativos, false, 3, 1, true);
                  TDestinoPaineis::PrepararProximo(t.dados, 1, false, 1);
                  t.rotativos.ReiniciarRotativos();
                  for (int p = 1; p <= 4; ++p)

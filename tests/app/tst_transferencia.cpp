@@ -233,6 +233,8 @@ private slots:
         gravar(d, true, {Linha(1, 1, Conteudo(8, 80), u"XF"_s), Linha(1, 2, Conteudo(8, 80), u"XF2"_s)});
         MostrarTipo(d, extraAntes);
         const QStringList rotulosAntes = LinhasDosRotulos(d, {{1, 8, 80}, {3, 8, 80}});
+        // The operator's line, not the last one the walk left: the first.
+        d.Cds_Rotulos.Primeiro();
 
         TTransferencia t(d, {{1, 8, 80}, {3, 8, 80}});
         QList<bool> tipos;
@@ -264,6 +266,7 @@ private slots:
         QCOMPARE(gravou, falha.isEmpty());
         QCOMPARE(d.FiltroExtra(), extraAntes);
         QCOMPARE(LinhasDosRotulos(d, {{1, 8, 80}, {3, 8, 80}}), rotulosAntes);
+        QCOMPARE(d.Cds_Rotulos.PosicaoCorrente(), 0);
         QCOMPARE(d.PosicaoEnvio, qint16(0));
         QVERIFY(suspensa);
         QVERIFY(!d.Cds_DestinosExtras.ControlesDesabilitados());

@@ -60,11 +60,12 @@ private slots:
         QTest::addColumn<QList<int>>("posicoes");
         QTest::addColumn<QString>("lugares");
         QTest::newRow("front and rear: stacked") << QList<int>{1, 3} << u"1:10,1/10,17 3:10,109/10,125 h217"_s;
+        // Beside a lower sign, the rear reaches below it: the area ends under the rear.
         QTest::newRow("front, side, rear: rear beside the side sign")
-            << QList<int>{1, 2, 3} << u"1:10,1/10,17 2:10,109/10,125 3:680,109/680,125 h182"_s;
+            << QList<int>{1, 2, 3} << u"1:10,1/10,17 2:10,109/10,125 3:680,109/680,125 h217"_s;
         QTest::newRow("side and rear: stacked") << QList<int>{2, 3} << u"2:10,1/10,17 3:10,74/10,90 h182"_s;
         QTest::newRow("front, auxiliary, rear: beside the auxiliary sign")
-            << QList<int>{1, 3, 4} << u"1:10,1/10,17 3:680,109/680,125 4:10,109/10,125 h182"_s;
+            << QList<int>{1, 3, 4} << u"1:10,1/10,17 3:680,109/680,125 4:10,109/10,125 h217"_s;
         QTest::newRow("all four") << QList<int>{1, 2, 3, 4}
                                   << u"1:10,1/10,17 2:10,109/10,125 3:680,109/680,125 4:10,182/10,198 h255"_s;
     }
@@ -151,6 +152,37 @@ private slots:
         e.rotativos.ClicarRotativo(1);
         QCOMPARE(e.Painel(2).Rotulo(), u"BAIRRO"_s);
         QCOMPARE(e.Painel(1).Rotulo(), u"CENTRO"_s);
+    }
+
+    // Looking through the slots makes no messages: a new slot of a divided sign
+    // shows its fixed part and stays empty unless the operator edits it; a
+    // scrolling sign's one message is slot 1, whatever slot the others show.
+    void percorrerSlotsNaoCriaMensagens()
+    {
+        TEditor e({1, 2});
+        TPainelLed &frente = e.Painel(1);
+        frente.DefinirDivisaoNaColuna(28);
+        frente.DigitarTexto(u"100 CENTRO"_s);
+        e.Painel(2).DefinirRolagem(TRolagem::tsEsquerda);
+        e.Painel(2).DigitarTexto(u"VIA EXPRESSA SUL TERMINAL"_s);
+        e.editor.GravarRotativoAtual();
+        for (quint16 slot : {2, 3, 4, 1})
+            e.rotativos.ClicarRotativo(slot);
+        for (int slot = 2; slot <= 4; ++slot) {
+            QVERIFY(e.rotativos.Configuracao(1, quint16(slot)).Vazio);
+            QVERIFY(e.rotativos.Configuracao(2, quint16(slot)).Vazio);
+        }
+        QVERIFY(!e.rotativos.Configuracao(2, 1).Vazio);
+        // On slot 2, typing makes it a message, with the fixed part it brought.
+        e.rotativos.ClicarRotativo(2);
+        QVERIFY(frente.UltimaColunaAcesa(true) > 0 && frente.UltimaColunaAcesa(true) < 28);
+        frente.PosicionarCursor(30, 1);
+        frente.DigitarTexto(u"X"_s);
+        e.Painel(2).DigitarTexto(u" E"_s);
+        e.editor.GravarRotativoAtual();
+        QVERIFY(!e.rotativos.Configuracao(1, 2).Vazio);
+        QVERIFY(e.rotativos.Configuracao(2, 2).Vazio);
+        QCOMPARE(e.rotativos.Configuracao(2, 1).Rotulo, u"VIA EXPRESSA SUL TERMINAL E"_s);
     }
 
     // Slots 1 to 3 on the front sign and 1 and 2 on the side: 1, 2, 3, 1; visiting 3 gives the side a slot 3.

@@ -176,49 +176,6 @@ private slots:
         QVERIFY(achou);
     }
 
-    void rotativoLivre_data()
-    {
-        QTest::addColumn<int>("pedido");
-        QTest::addColumn<QList<int>>("gravados");
-        QTest::addColumn<int>("esperado");
-        QTest::addColumn<bool>("novo");
-        QTest::newRow("slot 3 existe e nunca foi gravado") << 3 << QList<int>{1, 2} << 3 << false;
-        QTest::newRow("slots 1 e 2 gravados, sem slot 3") << 2 << QList<int>{1, 2} << 3 << true;
-        QTest::newRow("primeiro vazio na ordem da lista") << 5 << QList<int>{1} << 5 << false;
-        QTest::newRow("cadeia acrescentada do maior para o menor") << 5 << QList<int>{1, 2, 3, 4, 5} << 6 << true;
-        QTest::newRow("oito gravados") << 8 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << 9 << true;
-    }
-    void rotativoLivre()
-    {
-        QFETCH(int, pedido);
-        QFETCH(QList<int>, gravados);
-        QFETCH(int, esperado);
-        QFETCH(bool, novo);
-        TRotativos r;
-        TDonoRotativos dono(r, {1, 2});
-        r.ReiniciarRotativos();
-        r.Configuracao(1, quint16(pedido));
-        for (const auto &c : r.Rotativos()) {
-            c->TempoExposicao = qint16(10 + c->NroRotativo);
-            c->Vazio = !gravados.contains(c->NroRotativo) || c->Painel != 1;
-        }
-        const size_t antes = r.Rotativos().size();
-
-        const TCfgRotativo &livre = r.RotativoLivre();
-
-        QCOMPARE(int(livre.NroRotativo), esperado);
-        QCOMPARE(livre.Painel, qint16(1));
-        QVERIFY(r.GravarAoTrocar);
-        if (novo) {
-            QVERIFY(livre.Vazio);
-            QCOMPARE(int(livre.TempoExposicao), 10 + esperado - 1);
-            QVERIFY(colunasAcesas(livre.TextoConteudo(), 8).isEmpty());
-            QCOMPARE(int(slotsDe(r, 1).count({esperado, livre.TempoExposicao})), 1);
-        } else {
-            QCOMPARE(r.Rotativos().size(), antes);
-        }
-    }
-
     void excluirConfiguracaoRenumeraAPosicao()
     {
         TRotativos r;
@@ -338,7 +295,6 @@ private slots:
             {u"SelecionarRotativo"_s, [](TRotativos &r) { r.SelecionarRotativo(2, true); }},
             {u"ClicarRotativo"_s, [](TRotativos &r) { r.ClicarRotativo(3); }},
             {u"Proximo"_s, [](TRotativos &r) { r.Proximo(); }},
-            {u"RotativoLivre"_s, [](TRotativos &r) { r.RotativoLivre(); }},
             {u"AumentarTempoExposicao"_s, [](TRotativos &r) { r.AumentarTempoExposicao(); }},
             {u"DiminuirTempoExposicao"_s, [](TRotativos &r) { r.DiminuirTempoExposicao(); }},
             {u"ReiniciarRotativos"_s, [](TRotativos &r) { r.ReiniciarRotativos(); }},

@@ -72,6 +72,7 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
         s.LimpaPaineis();
         if (TFme_Painel *e = Editor())
             e->ConcluirPasso();
+        devolverTeclado();
     };
     l.AoInserirDestinoAqui = [this, &s] { passo(TTipoPasso::InserirDestinoAqui, [&s] { s.InsereDestinoAqui(); }); };
     l.AoInserirDestinoNoFinal = [this, &s] { passo(TTipoPasso::NovoDestinoNoFinal, [&s] { s.NovoDestinoNoFinal(); }); };
@@ -85,15 +86,19 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
             e->ConcluirPasso();
         if (ConfirmarDestinoEditado())
             Sincronizacao.CarregaDestino();
+        devolverTeclado();
     };
-    // The kind buttons and the remove button are the main window's: the simulator stops first.
+    l.AoEscolherTipo = [this, &l](bool extra) {
+        executar([this, extra] { MostrarTipo(extra); });
+        // The button of the kind shown stays checked, also when the switch stopped.
+        (l.ModoExtra ? l.Btn_TextoExtra : l.Btn_TextoDestino)->setChecked(true);
+    };
+    // The clock and remove buttons are the main window's: the simulator stops first.
     static const char *const marca = "dorvik_botoes_ligados";
     if (!l.property(marca).toBool()) {
         l.setProperty(marca, true);
-        for (QPushButton *b : {l.Btn_TextoDestino, l.Btn_TextoExtra, l.Btn_HorarioSaida, l.Btn_RemoveDestino})
+        for (QPushButton *b : {l.Btn_HorarioSaida, l.Btn_RemoveDestino})
             disconnect(b, &QPushButton::clicked, nullptr, nullptr);
-        connect(l.Btn_TextoDestino, &QPushButton::clicked, this, [this] { executar([this] { MostrarTipo(false); }); });
-        connect(l.Btn_TextoExtra, &QPushButton::clicked, this, [this] { executar([this] { MostrarTipo(true); }); });
         connect(l.Btn_HorarioSaida, &QPushButton::clicked, this, [this] {
             ParaSimulador();
             Fme_Destinos->Btn_HorarioSaidaClick();
@@ -121,14 +126,9 @@ bool TFrm_PrincipalVeltronix::ConfirmarDestinoEditado()
 
 void TFrm_PrincipalVeltronix::MostrarTipo(bool extra)
 {
-    const bool marcado = extra ? Fme_Destinos->ModoExtra : !Fme_Destinos->ModoExtra;
     ParaSimulador();
-    if (!ConfirmarDestinoEditado()) {
-        // The button the click pushed goes back up.
-        (Fme_Destinos->ModoExtra ? Fme_Destinos->Btn_TextoExtra : Fme_Destinos->Btn_TextoDestino)->setChecked(true);
+    if (!ConfirmarDestinoEditado())
         return;
-    }
-    Q_UNUSED(marcado)
     if (TFme_Painel *e = Editor()) {
         if (e->Fme_Rolagem->Btn_Rolar->isChecked())
             e->Fme_Rolagem->Btn_NaoRolarClick();
@@ -141,7 +141,7 @@ void TFrm_PrincipalVeltronix::MostrarTipo(bool extra)
         Fme_Destinos->Btn_TextoExtraClick();
     else
         Fme_Destinos->Btn_TextoDestinoClick();
-    Sincronizacao.MarcarPaineisComoGravados();
+    Sincronizacao.ProntoParaNovo();
 }
 
 // A project for the signs of the model state, its simulator shown in the progress label.
@@ -149,6 +149,7 @@ void TFrm_PrincipalVeltronix::criarProjeto()
 {
     projeto = std::make_unique<TProjeto>(Pnl_AreaTrabalho, Modelos.TemFrontal, Modelos.TemLateral,
                                          Modelos.TemTraseiro, Modelos.TemAuxiliar);
+    projeto->Fme_Painel->AoAvisar = [this](const QString &aviso) { avisar(aviso); };
     projeto->AoAlterarSimulador = [this](bool ligado) {
         Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
         Lbl_Salvando->setEnabled(ligado);
@@ -157,7 +158,8 @@ void TFrm_PrincipalVeltronix::criarProjeto()
     };
 }
 
-// The last steps of new and open, also after a failure.
+// The last steps of new and open, also after a failure: the list on the line
+// the next destination goes to.
 void TFrm_PrincipalVeltronix::aposAbrir()
 {
     if (TFme_Painel *e = Editor())
@@ -165,7 +167,7 @@ void TFrm_PrincipalVeltronix::aposAbrir()
     AtualizaComandos();
     focarEditor();
     Fme_Destinos->MostrarDestinos();
-    Sincronizacao.MarcarPaineisComoGravados();
+    Sincronizacao.ProntoParaNovo();
     iniciarHistorico();
 }
 
@@ -184,6 +186,7 @@ void TFrm_PrincipalVeltronix::NovoProjeto()
             criarProjeto();
             DimensionaPaineis(largura);
             Fme_Destinos->ReabrirTabelas({});
+            Sincronizacao.TipoOnibusLido = TipoOnibusParaArquivo(Modelos.TipoOnibus);
         },
         [this] { aposAbrir(); });
 }
@@ -197,53 +200,67 @@ void TFrm_PrincipalVeltronix::AbrirProjeto()
     MostrarProgresso(u"Abrindo Arquivo...aguarde."_s);
     Lbl_Salvando->repaint();
     const auto esconder = qScopeGuard([this] { EsconderProgresso(); });
+    TDtm_Destino &dados = Fme_Destinos->Dados();
     comLimpeza(
         [&] {
-            TDtm_Destino &dados = Fme_Destinos->Dados();
-            dados.FecharTabelas();
-            if (!QFileInfo(ArquivoEscolhido).isFile())
-                throw TErro(u"ATENÇÃO:\rArquivo não encontrado: %1"_s.arg(ArquivoEscolhido));
-            Fme_Destinos->ReabrirTabelas(ArquivoEscolhido);
-            TTabelaMemoria &t = dados.Cds_DestinosExtras;
-            if (dados.TemLinhas())
-                TipoOnibusLido = t.ComoInteiro(u"TIPOONIBUS"_s);
-            static const int tipos[] = {0, 1, 3, 6, 5, 2, 4};
-            if (TipoOnibusLido >= 1 && TipoOnibusLido <= 6)
-                Modelos.TipoOnibus = quint8(tipos[TipoOnibusLido]);
-            QList<TSinalEquipado> tamanhos;
-            for (int p = 1; p <= 4; ++p)
-                tamanhos.append(TipoOnibusLido == 1 ? QList<TSinalEquipado>{{1, 13, 128}, {2, 8, 80}, {3, 13, 32},
-                                                                            {4, 8, 80}}[p - 1]
-                                                    : TSinalEquipado{p, 8, 80});
-            bool *presentes[] = {&Modelos.TemFrontal, &Modelos.TemLateral, &Modelos.TemTraseiro, &Modelos.TemAuxiliar};
-            for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo()) {
-                const int p = t.ComoInteiro(u"PAINEL"_s);
-                if (p < 1 || p > 4)
-                    continue;
-                *presentes[p - 1] = true;
-                if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas > 0)
-                    tamanhos[p - 1].Linhas = linhas;
-                if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas > 0)
-                    tamanhos[p - 1].Colunas = colunas;
+            try {
+                abrirArquivo(ArquivoEscolhido);
+            } catch (...) {
+                // Nothing half open: no project, an empty list.
+                projeto.reset();
+                dados.FecharTabelas();
+                throw;
             }
-            Fme_Destinos->MostrarDestinos();
-            criarProjeto();
-            const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
-            const bool fonteGrande = Modelos.TipoOnibus == 1 || Modelos.TipoOnibus == 2 || Modelos.TipoOnibus == 5;
-            const TTipoFonte fontes[] = {fonteGrande ? TTipoFonte::tfVeltronix13x7 : TTipoFonte::tfVeltronix8x7,
-                                         TTipoFonte::tfVeltronix8x7, TTipoFonte::tfVeltronix13x7,
-                                         TTipoFonte::tfVeltronix8x7};
-            for (int p : Modelos.Posicoes()) {
-                TFlexLed *painel = projeto->Fme_Painel->FlexLed(p);
-                painel->DefinirNroLinhas(tamanhos[p - 1].Linhas);
-                painel->DefinirNroColunas(tamanhos[p - 1].Colunas);
-                painel->DefinirFonteUtilizada(fontes[p - 1]);
-                Fme_Destinos->AdicionarColunaRotulo(p, p == 1 ? largura + 200 : largura);
-            }
-            Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
-            projeto->NomeArquivo = ArquivoEscolhido;
         },
         [this] { aposAbrir(); });
+}
+
+void TFrm_PrincipalVeltronix::abrirArquivo(const QString &arquivo)
+{
+    TDtm_Destino &dados = Fme_Destinos->Dados();
+    dados.FecharTabelas();
+    if (!QFileInfo(arquivo).isFile())
+        throw TErro(u"ATENÇÃO:\rArquivo não encontrado: %1"_s.arg(arquivo));
+    Fme_Destinos->ReabrirTabelas(arquivo);
+    TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    if (dados.TemLinhas())
+        Sincronizacao.TipoOnibusLido = t.ComoInteiro(u"TIPOONIBUS"_s);
+    if (const quint8 tipo = TipoOnibusDoArquivo(Sincronizacao.TipoOnibusLido))
+        Modelos.TipoOnibus = tipo;
+    QList<TSinalEquipado> tamanhos;
+    for (int p = 1; p <= 4; ++p)
+        tamanhos.append(Sincronizacao.TipoOnibusLido == 1
+                            ? QList<TSinalEquipado>{{1, 13, 128}, {2, 8, 80}, {3, 13, 32}, {4, 8, 80}}[p - 1]
+                            : TSinalEquipado{p, 8, 80});
+    // Every row of both kinds says which signs are fitted and how big they
+    // are, whatever kind the list shows; a later row overrides an earlier one.
+    bool *presentes[] = {&Modelos.TemFrontal, &Modelos.TemLateral, &Modelos.TemTraseiro, &Modelos.TemAuxiliar};
+    const int colunaPainel = t.IndiceObrigatorio(u"PAINEL"_s);
+    const int colunaLinhas = t.IndiceObrigatorio(u"NRO_LINHAS"_s);
+    const int colunaColunas = t.IndiceObrigatorio(u"NRO_COLUNAS"_s);
+    for (const QVector<QVariant> &linha : t.TodasAsLinhas()) {
+        const int p = linha.value(colunaPainel).toInt();
+        if (p < 1 || p > 4)
+            continue;
+        *presentes[p - 1] = true;
+        if (const int linhas = linha.value(colunaLinhas).toInt(); linhas > 0)
+            tamanhos[p - 1].Linhas = linhas;
+        if (const int colunas = linha.value(colunaColunas).toInt(); colunas > 0)
+            tamanhos[p - 1].Colunas = colunas;
+    }
+    Fme_Destinos->MostrarDestinos();
+    criarProjeto();
+    const int largura = PrepararColunas(int(Modelos.Posicoes().size()));
+    for (int p : Modelos.Posicoes()) {
+        const TSinalEquipado &tamanho = tamanhos[p - 1];
+        TFlexLed *painel = projeto->Fme_Painel->FlexLed(p);
+        painel->DefinirNroLinhas(tamanho.Linhas);
+        painel->DefinirNroColunas(tamanho.Colunas);
+        painel->DefinirFonteUtilizada(FonteAoAbrir(p, tamanho.Linhas, tamanho.Colunas, Modelos.TipoOnibus));
+        Fme_Destinos->AdicionarColunaRotulo(p, p == 1 ? largura + 200 : largura);
+    }
+    Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
+    projeto->NomeArquivo = arquivo;
 }
 
 void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
@@ -278,6 +295,8 @@ void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
                 parou = false;
                 recuperacao->Remover();
                 Fme_Destinos->DefinirModo(Fme_Destinos->ModoExtra);
+                // The tables were read back: the list goes to the panels' line again.
+                Sincronizacao.SelecionarLinhaDosPaineis();
                 TMensagem::Informacao(u"O Archivo foi salvo com sucesso!"_s);
             }
         },
@@ -302,6 +321,7 @@ void TFrm_PrincipalVeltronix::SalvarComoProjeto()
             if (THistorico *h = Historico())
                 h->Concluir();
             Fme_Destinos->Dados().SalvarArquivo(nome);
+            Sincronizacao.SelecionarLinhaDosPaineis();
         },
         [&] {
             AtualizaComandos();
@@ -369,16 +389,7 @@ void TFrm_PrincipalVeltronix::VoltarASelecao()
         projeto.reset();
         AtualizaComandos();
     }
-    switch (SelecionaModelos()) {
-    case TFrm_TipoOnibusVeltronix::ResultadoOk:
-        NovoProjeto();
-        break;
-    case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
-        AbrirProjeto();
-        break;
-    default:
-        Terminar();
-    }
+    Selecionar();
 }
 
 void TFrm_PrincipalVeltronix::AdicionaPainel()
@@ -407,13 +418,9 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
         if (const TPainelLed *painel = e->Painel(p))
             sinais.append({p, painel->NroLinhas(), painel->NroColunas()});
     TDtm_Destino &dados = Fme_Destinos->Dados();
+    // The walk switches the tables' kind behind the list and puts it and the
+    // selected line back, whatever the answers: the list and the tools stay as they are.
     TTransferencia transferencia(dados, sinais);
-    transferencia.AoMostrarTipo = [this](bool extra) {
-        if (extra)
-            Fme_Destinos->MostrarExtras();
-        else
-            Fme_Destinos->MostrarDestinos();
-    };
     transferencia.VerificarDestinos();
     ParaSimulador();
     if (!projeto)
@@ -476,6 +483,14 @@ void TFrm_PrincipalVeltronix::ImportarLista()
             Fme_Destinos->MostrarExtras();
         else
             Fme_Destinos->MostrarDestinos();
+        // Panels not edited may show a destination the list has replaced, or
+        // be ready for a number it now holds: they start afresh on the next one.
+        if (Sincronizacao.PaineisAlterados()) {
+            Sincronizacao.SelecionarLinhaDosPaineis();
+        } else {
+            Sincronizacao.LimpaPaineis();
+            Sincronizacao.ProntoParaNovo();
+        }
     });
     projeto->Alterado = true;
     GuardarRecuperacao();

@@ -20,7 +20,7 @@ TCopiaRecuperacao TFrm_PrincipalVeltronix::CopiaAtual() const
     c.ArquivoOriginal = projeto ? projeto->NomeArquivo : QString();
     c.Momento = QDateTime::currentDateTime();
     c.Extra = Fme_Destinos->ModoExtra;
-    c.Numero = Sincronizacao.NumeroSelecionado();
+    c.Numero = Sincronizacao.NumeroDosPaineis();
     c.Tabela = TArquivoProjeto::TConteudoProjeto::DaTabela(Fme_Destinos->Dados().Cds_DestinosExtras);
     TFme_Painel *e = Editor();
     if (!e)

@@ -23,6 +23,7 @@
 #include "panel/UErro.h"
 #include "panel/ui/UFlexLed.h"
 #include "panel/ui/UFmeFontes.h"
+#include "panel/ui/UFrmDimensaoTexto.h"
 #include "panel/ui/UMensagem.h"
 #include "print/ui/URptListagemDestinosVeltronix.h"
 
@@ -33,6 +34,7 @@ constexpr int alturaLista = 202;
 constexpr int alturaBotoes = 27;
 constexpr int larguraNumero = 55;
 constexpr int intervaloInicial = 1000; // ms from the window's creation to the selection
+constexpr int intervaloAviso = 15000;  // ms a notice stays in the status bar
 }
 
 TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
@@ -239,6 +241,30 @@ void TFrm_PrincipalVeltronix::executar(const std::function<void()> &comando)
         TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
     }
     AtualizaComandos();
+    devolverTeclado();
+}
+
+void TFrm_PrincipalVeltronix::devolverTeclado()
+{
+    TFme_Painel *e = Editor();
+    // The text-dimension window keeps the keyboard until it closes.
+    if (!e || !isVisible() || TFrm_DimensaoTexto::Aberto())
+        return;
+    activateWindow();
+    e->FocarPainelAtivo();
+}
+
+void TFrm_PrincipalVeltronix::avisar(const QString &aviso)
+{
+    QLabel *rotulo = PainelStatus[1];
+    rotulo->setText(aviso);
+    rotulo->setToolTip(aviso);
+    QTimer::singleShot(intervaloAviso, rotulo, [rotulo, aviso] {
+        if (rotulo->text() == aviso) {
+            rotulo->clear();
+            rotulo->setToolTip({});
+        }
+    });
 }
 
 TFme_Painel *TFrm_PrincipalVeltronix::Editor() const
@@ -258,7 +284,11 @@ void TFrm_PrincipalVeltronix::AtualizaComandos()
     for (QAction *a : std::as_const(AcoesSemEfeito))
         a->setEnabled(aberto);
     instalarEventosDaLista();
-    Fme_Destinos->HabilitarControles();
+    // Without a project the list's buttons would do nothing: they are off.
+    if (aberto)
+        Fme_Destinos->HabilitarControles();
+    else
+        Fme_Destinos->DesabilitarControles();
 
     QString titulo = TMensagem::TituloAplicacao();
     if (aberto && Act_SalvarProjeto->isEnabled() && QFileInfo::exists(projeto->NomeArquivo)
@@ -330,15 +360,25 @@ void TFrm_PrincipalVeltronix::Timer1Timer()
     Timer1->stop();
     if (OferecerRecuperacao())
         return;
-    switch (SelecionaModelos()) {
-    case TFrm_TipoOnibusVeltronix::ResultadoOk:
-        Act_NovoProjeto->trigger();
-        break;
-    case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
-        Act_AbrirProjeto->trigger();
-        break;
-    default:
-        Terminar();
+    Selecionar();
+}
+
+void TFrm_PrincipalVeltronix::Selecionar()
+{
+    for (;;) {
+        switch (SelecionaModelos()) {
+        case TFrm_TipoOnibusVeltronix::ResultadoOk:
+            executar([this] { NovoProjeto(); });
+            break;
+        case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
+            executar([this] { AbrirProjeto(); });
+            break;
+        default:
+            Terminar();
+            return;
+        }
+        if (projeto)
+            return;
     }
 }
 

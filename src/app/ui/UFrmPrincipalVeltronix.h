@@ -30,7 +30,6 @@ public:
     ~TFrm_PrincipalVeltronix() override;
 
     TEstadoModelos Modelos;         // the signs chosen in the selection
-    int TipoOnibusLido = 0;         // TIPOONIBUS of the last project opened
     QString ArquivoEscolhido;       // the project file chosen with "Abrir Archivo"
     qint16 LarguraColunaNumero = 0; // the list's number column as designed
     TProjeto *Projeto() const { return projeto.get(); }
@@ -57,6 +56,10 @@ public:
 
     // The start-up selection (the one-shot timer's tick).
     void Timer1Timer();
+    // The selection, then a new or opened project; again after an open that
+    // failed (its error shown), until a project is open or the operator closes
+    // the selection, which ends the program.
+    void Selecionar();
     // The recovery copy of unsaved work: written (on its own thread) when the
     // project has changes not in its file or edited panels, removed otherwise.
     void GuardarRecuperacao();
@@ -114,8 +117,13 @@ private:
     void criarBarraDeBotoes(QWidget *centro);
     void criarBarraDeStatus();
     void posicionarBotoes();
-    // Runs a command: its TErro is shown in the error box; AtualizaComandos always follows.
+    // Runs a command: its TErro is shown in the error box; AtualizaComandos always
+    // follows, and the keyboard goes back to the active panel.
     void executar(const std::function<void()> &comando);
+    // The window active and the active panel editing, as after every command.
+    void devolverTeclado();
+    // A notice in the status bar, cleared after a while.
+    void avisar(const QString &aviso);
 
     // The project commands; parou tells a caller that the command stopped.
     void NovoProjeto();
@@ -138,6 +146,8 @@ private:
     // After a project command: tools and panels of the open project refreshed.
     void focarEditor();
     void criarProjeto();
+    // Opens the project file into a new project; raises TErro when it cannot.
+    void abrirArquivo(const QString &arquivo);
     void aposAbrir();
     void Alinhar(int botao);
     void LimpaTudo();

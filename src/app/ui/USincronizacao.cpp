@@ -58,7 +58,7 @@ void TSincronizacao::CarregaDestino()
         e->ReiniciarEditor(true);
     }
     TDestinoPaineis::Carregar(lista.Dados().Cds_DestinosExtras, lista.ModoExtra, numero, paineis(),
-                              *e->Fme_Rotativo, [e](bool rolagem) { e->Fme_Rolagem->DefinirRolagem(rolagem); });
+                              *e->Fme_Rotativo);
     e->DefinirPainelAtivo(lembrado);
     e->Fme_Rotativo->ExibirRotativo(qint16(e->PainelAtivo() ? e->PainelAtivo()->Tag : lembrado), 1);
     if (TPainelLed *atual = e->PainelAtivo()) {
@@ -69,12 +69,12 @@ void TSincronizacao::CarregaDestino()
     MarcarPaineisComoGravados();
 }
 
-void TSincronizacao::GravaPainel(TPainelLed *painel)
+void TSincronizacao::GravaPainel(TPainelLed *painel, bool novo)
 {
     TFme_Painel *e = editor();
     if (e && painel)
-        TDestinoPaineis::Gravar(lista.Dados(), *painel, *e->Fme_Rotativo, lista.ModoExtra, NumeroSelecionado(),
-                                TipoOnibusLido);
+        TDestinoPaineis::Gravar(lista.Dados(), *painel, *e->Fme_Rotativo, lista.ModoExtra, numeroDosPaineis,
+                                TipoOnibusLido, novo);
 }
 
 void TSincronizacao::SalvaDestino()
@@ -86,24 +86,49 @@ void TSincronizacao::SalvaDestino()
     if (!e->PainelAtivo())
         throw TErro(u"ATENÇÃO:\rOcorreu um problema ao selecionar o primeiro itinerário."_s);
     e->GravarRotativoAtual();
+    const bool novo = !TDestinoPaineis::NumeroGuardado(lista.Dados().Cds_DestinosExtras, lista.ModoExtra,
+                                                       numeroDosPaineis);
     for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p)
         if (TPainelLed *painel = e->Painel(p))
-            GravaPainel(painel);
+            GravaPainel(painel, novo);
     prepararProximo();
     if (MarcarAlterado)
         MarcarAlterado();
 }
 
-void TSincronizacao::prepararProximo()
+int TSincronizacao::primeiraPosicao() const
 {
     TFme_Painel *e = editor();
-    int p = 0;
-    for (int posicao = 1; posicao <= TFme_Painel::QtdPosicoes && p == 0; ++posicao)
-        if (e->Painel(posicao))
-            p = posicao;
+    for (int p = 1; e && p <= TFme_Painel::QtdPosicoes; ++p)
+        if (e->Painel(p))
+            return p;
+    return 0;
+}
+
+void TSincronizacao::prepararProximo()
+{
+    const int p = primeiraPosicao();
     if (p == 0)
         throw TErro(u"ATENÇÃO:\rOcorreu um problema ao selecionar o primeiro itinerário."_s);
     TDestinoPaineis::PrepararProximo(lista.Dados(), p, lista.ModoExtra, TipoOnibusLido);
+}
+
+void TSincronizacao::ProntoParaNovo()
+{
+    if (primeiraPosicao() != 0 && lista.Dados().TemLinhas())
+        prepararProximo();
+    MarcarPaineisComoGravados();
+}
+
+bool TSincronizacao::selecionar(int numero)
+{
+    TTabelaMemoria &rotulos = lista.Dados().Cds_Rotulos;
+    return rotulos.Ativa() && rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {lista.ModoExtra, numero}, TVazio::ComoZero);
+}
+
+void TSincronizacao::SelecionarLinhaDosPaineis()
+{
+    selecionar(numeroDosPaineis);
 }
 
 TDestinoPaineis::TPaineis TSincronizacao::paineis() const
@@ -129,7 +154,9 @@ void TSincronizacao::InsereDestinoAqui()
     TFme_Painel *e = editor();
     if (!e || !e->PainelAtivo())
         return;
-    lista.Dados().InserirDestino(*e->PainelAtivo(), NumeroSelecionado());
+    const int numero = NumeroSelecionado();
+    if (lista.Dados().InserirDestino(*e->PainelAtivo(), numero) && numeroDosPaineis >= numero)
+        ++numeroDosPaineis;
     if (MarcarAlterado)
         MarcarAlterado();
 }
@@ -138,8 +165,19 @@ void TSincronizacao::ExcluiDestino()
 {
     if (!editor())
         return;
-    if (lista.Dados().TemLinhas())
-        lista.Dados().ExcluirRotuloAtual();
+    const int numero = NumeroSelecionado();
+    if (lista.Dados().TemLinhas() && lista.Dados().ExcluirRotuloAtual()) {
+        if (numeroDosPaineis > numero) {
+            --numeroDosPaineis;
+        } else if (numeroDosPaineis == numero) {
+            // What the panels show belongs to no number any more: it goes to
+            // the next one (the list shows it), and is asked about before it is dropped.
+            prepararProximo();
+            numeroDosPaineis = NumeroSelecionado();
+            if (!paineisVazios())
+                estadoGravado.clear();
+        }
+    }
     if (MarcarAlterado)
         MarcarAlterado();
 }
@@ -178,11 +216,11 @@ QByteArray TSincronizacao::EstadoDosPaineis() const
     if (!e)
         return {};
     QByteArray estado;
-    const quint16 atual = e->Fme_Rotativo->RotativoAtual;
     for (int p = 1; p <= TFme_Painel::QtdPosicoes; ++p) {
         TPainelLed *painel = e->Painel(p);
         if (!painel)
             continue;
+        const quint16 atual = e->SlotDoPainel(*painel);
         const int linhas = painel->NroLinhas();
         const int colunas = painel->NroColunas();
         estado += u"|P%1 %2x%3 %4 %5 %6 %7 %8"_s.arg(p).arg(linhas).arg(colunas).arg(painel->CorLed())
@@ -193,7 +231,8 @@ QByteArray TSincronizacao::EstadoDosPaineis() const
             bool achou = false;
             const TCfgRotativo *c = e->Fme_Rotativo->BuscarConfiguracao(qint16(p), quint16(i), false, achou);
             QByteArray texto;
-            if (i == atual && !painel->EstaVazio())
+            // The panel shows the current slot; what storing it would not make a message does not count.
+            if (i == atual && !painel->EstaVazio() && !(c && c->Vazio && c->MostradoEm(*painel)))
                 texto = painel->GerarConteudo(linhas, colunas);
             else if (c && !c->Vazio)
                 texto = normalizado(c->TextoConteudo(), linhas, colunas, painel->Rolagem());
@@ -216,15 +255,29 @@ void TSincronizacao::MarcarPaineisComoGravados()
     numeroDosPaineis = NumeroSelecionado();
 }
 
+bool TSincronizacao::paineisVazios() const
+{
+    TFme_Painel *e = editor();
+    for (int p = 1; e && p <= TFme_Painel::QtdPosicoes; ++p) {
+        TPainelLed *painel = e->Painel(p);
+        if (!painel)
+            continue;
+        if (!painel->EstaVazio())
+            return false;
+        for (int i = 1; i <= qtdRotativos; ++i) {
+            bool achou = false;
+            const TCfgRotativo *c = e->Fme_Rotativo->BuscarConfiguracao(qint16(p), quint16(i), false, achou);
+            if (c && !c->Vazio)
+                return false;
+        }
+    }
+    return true;
+}
+
 bool TSincronizacao::SalvarEditado()
 {
-    TTabelaMemoria &rotulos = lista.Dados().Cds_Rotulos;
-    const bool extra = lista.ModoExtra;
     const int selecionado = NumeroSelecionado();
-    if (rotulos.Ativa())
-        rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {extra, numeroDosPaineis}, TVazio::ComoZero);
     const bool salvou = lista.Act_SalvarDestinoExecute();
-    if (rotulos.Ativa())
-        rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {extra, selecionado}, TVazio::ComoZero);
+    selecionar(selecionado);
     return salvou;
 }

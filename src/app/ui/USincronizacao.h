@@ -17,7 +17,7 @@ public:
     TSincronizacao(TFme_Destinos &lista, std::function<TFme_Painel *()> editor);
     TFme_Destinos &Lista() const { return lista; }
 
-    int TipoOnibusLido = 0;                 // written into every row created here
+    int TipoOnibusLido = 0;                 // TIPOONIBUS of the open project, written into every row created here
     std::function<QString()> NomeArquivo;   // the project's file, for opening the tables
     std::function<void()> MarcarAlterado;   // the project now has changes not in its file
 
@@ -29,10 +29,22 @@ public:
     void ExcluiDestino();
     void InsereHorario();
     void HabilitaFerramentas();
-    void GravaPainel(TPainelLed *painel);
+    // novo: the number has no stored row yet (see TDestinoPaineis::Gravar).
+    void GravaPainel(TPainelLed *painel, bool novo);
 
     // The selected number: the label table's current line, 1 without one.
     int NumeroSelecionado() const;
+    // The number the panels belong to: the one they were loaded from or
+    // prepared for. "Salvar Destino" stores them there, whatever line the list
+    // has selected since; it follows the numbers when destinations are
+    // inserted or removed.
+    int NumeroDosPaineis() const { return numeroDosPaineis; }
+    // The panels cleared and ready for a new number: the list goes to the
+    // pending line (made when the kind has rows and none is pending) and the
+    // panels belong to it. Nothing is marked modified: the work is unchanged.
+    void ProntoParaNovo();
+    // The list's line goes to the number the panels belong to (after the tables were reopened).
+    void SelecionarLinhaDosPaineis();
 
     // True when saving now would store something other than what the panels
     // got when the destination was last loaded, saved or cleared.
@@ -51,9 +63,8 @@ public:
         estadoGravado = gravado.Estado;
         numeroDosPaineis = gravado.Numero;
     }
-    // Stores the panels as "Salvar Destino" does, into the number they were
-    // loaded from (or prepared for), whatever line the list has selected since;
-    // the selection is kept. False when the save failed (its error was shown).
+    // Stores the panels as "Salvar Destino" does, keeping the list's selection.
+    // False when the save failed (its error was shown).
     bool SalvarEditado();
 
 private:
@@ -61,6 +72,9 @@ private:
     // compares equal for the same LEDs and characters.
     QByteArray EstadoDosPaineis() const;
     void prepararProximo();
+    int primeiraPosicao() const;
+    bool selecionar(int numero);
+    bool paineisVazios() const;
     std::array<TPainelLed *, 4> paineis() const;
 
     TFme_Destinos &lista;

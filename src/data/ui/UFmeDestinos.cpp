@@ -188,8 +188,19 @@ void TFme_Destinos::criarBotoes(QWidget *barra)
     grupo->addButton(Btn_TextoDestino);
     grupo->addButton(Btn_TextoExtra);
     Btn_TextoDestino->setChecked(true);
-    connect(Btn_TextoDestino, &QPushButton::clicked, this, [this] { Btn_TextoDestinoClick(); });
-    connect(Btn_TextoExtra, &QPushButton::clicked, this, [this] { Btn_TextoExtraClick(); });
+    // The checked state decides, however it changed: a kind shown already (the
+    // list checks its own button when it shows a kind) is not chosen again.
+    for (QPushButton *b : {Btn_TextoDestino, Btn_TextoExtra})
+        connect(b, &QPushButton::toggled, this, [this, extra = b == Btn_TextoExtra](bool marcado) {
+            if (!marcado || extra == ModoExtra)
+                return;
+            if (AoEscolherTipo)
+                AoEscolherTipo(extra);
+            else if (extra)
+                Btn_TextoExtraClick();
+            else
+                Btn_TextoDestinoClick();
+        });
     Btn_HorarioSaida = botao(Panel1, u"Btn_HorarioSaida"_s, u"Horário de Salida"_s);
     connect(Btn_HorarioSaida, &QPushButton::clicked, this, [this] { Btn_HorarioSaidaClick(); });
     Btn_RemoveDestino = botao(Panel1, u"Btn_RemoveDestino"_s, u"Borrar Destino"_s);
@@ -293,12 +304,17 @@ void TFme_Destinos::Desativar()
 {
     AposSalvarDestino = nullptr;
     AoRemoverDestino = nullptr;
+    DesabilitarControles();
+    dados.FecharTabelas();
+}
+
+void TFme_Destinos::DesabilitarControles()
+{
     for (QWidget *w : std::initializer_list<QWidget *>{Btn_SalvarDestino, Btn_RemoveDestino, Dbg_DestinosExtras,
                                                        Btn_TextoExtra, Btn_TextoDestino})
         w->setEnabled(false);
     Act_SalvarDestino->setEnabled(false);
     Act_RemoveDestino->setEnabled(false);
-    dados.FecharTabelas();
 }
 
 void TFme_Destinos::HabilitarControles()

@@ -39,6 +39,8 @@ public:
     void Desativar();
     // Enables the buttons and the grid as far as handlers are installed.
     void HabilitarControles();
+    // Disables the buttons, their keys and the grid (no project to act on).
+    void DesabilitarControles();
 
     // The label columns: every column but the number is removed, then one
     // column per position is added ("ROTULO1".."ROTULO4").
@@ -57,6 +59,9 @@ public:
     std::function<void()> AoInserirDestinoNoFinal;
     std::function<void()> AoHorarioSaida;
     std::function<void()> AoMudarModo;
+    // The operator checked "Destino" (false) or "Extra" (true), by a click or
+    // any other means; unset, the list shows that kind (Btn_Texto...Click).
+    std::function<void(bool extra)> AoEscolherTipo;
     std::function<void()> AoImportarLista; // "Importar Lista de Destinos..."
     // "Exportar Imagem do Destino...": the number of the line under the mouse when the menu opened.
     std::function<void(int numero)> AoExportarImagem;

@@ -119,6 +119,11 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
     connect(Tmr_Simulador, &QTimer::timeout, this, [this] { Tmr_SimuladorTimer(); });
 
     escolherCores();
+    // A click on a tool leaves the keyboard with the panel being edited.
+    for (QWidget *faixa : {Pnl_Cabecalho, Pnl_Rodape})
+        for (QWidget *controle : faixa->findChildren<QWidget *>())
+            if (controle->focusPolicy() != Qt::NoFocus)
+                controle->setFocusPolicy(Qt::NoFocus);
     CriarPaineis(frontal, lateral, traseiro, auxiliar);
     if (dono && dono->layout())
         dono->layout()->addWidget(this);
@@ -259,6 +264,11 @@ void TFme_Painel::criarPosicao(int posicao)
     painel->AoAlterarPropriedade = [this](TPainelLed *p) { PainelAtivado(p); };
     painel->AoClicarMouseOpcoes = [this](TPainelLed *p, int x, int y) { AbrirMenuOpcoes(p, x, y); };
     painel->AntesDaEdicao = [this](TPainelLed *, TEdicao edicao) { EdicaoNoPainel(edicao); };
+    painel->Nome = legenda->text();
+    painel->AoRecusarCaractere = [this](TPainelLed *, const QString &motivo) {
+        if (AoAvisar)
+            AoAvisar(motivo);
+    };
     legendas[size_t(posicao - 1)] = legenda;
     flex[size_t(posicao - 1)] = painel;
     DefinirPainel(posicao, painel);
@@ -381,6 +391,8 @@ QLabel *TFme_Painel::Legenda(int posicao) const
     return posicao >= 1 && posicao <= QtdPosicoes ? legendas[size_t(posicao - 1)].data() : nullptr;
 }
 
+// The rotating message shown stays the one the operator chose: activating a
+// panel of another position shows that position's time of the same slot.
 void TFme_Painel::PainelAtivado(TPainelLed *painel)
 {
     TPainelLed *const anterior = std::exchange(ativando, painel);
@@ -391,11 +403,8 @@ void TFme_Painel::PainelAtivado(TPainelLed *painel)
     });
     if (AtualizarAoAtivar)
         exibirNasFerramentas(*painel);
-    if (posicao != Fme_Rotativo->UltimoPainel) {
-        const quint16 livre = Fme_Rotativo->RotativoLivre().NroRotativo;
-        if (livre >= 1 && livre <= 8)
-            ClicarRotativo(livre);
-    }
+    if (posicao != Fme_Rotativo->UltimoPainel)
+        Fme_Rotativo->ExibirSemCriar(qint16(painel->Tag), Fme_Rotativo->RotativoAtual);
 }
 
 void TFme_Painel::exibirNasFerramentas(TPainelLed &painel)

@@ -55,6 +55,8 @@ public:
 
     // Raised first when the simulator is switched on and last when it is switched off.
     std::function<void(TFme_Painel *Sender)> AoAlterarSimulador;
+    // A notice for the operator about the panels (a typed character refused, and why).
+    std::function<void(const QString &aviso)> AoAvisar;
 
     // The operator's handlers.
     void PainelAtivado(TPainelLed *painel);

@@ -440,22 +440,30 @@ private slots:
     }
 
     // Opening: sizes and fonts from the rows and TIPOONIBUS; a sign chosen before "Abrir Archivo" stays fitted.
+    // The bus type's font is not given to a sign it does not fit: an 8-row front types in 8x7.
     void abrirProjeto_data()
     {
         QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("linhasNoArquivo");
         QTest::addColumn<int>("linhas");
         QTest::addColumn<int>("fonte");
-        QTest::newRow("TIPOONIBUS 1") << 1 << 13 << 10;
-        QTest::newRow("TIPOONIBUS 2") << 2 << 8 << 7;
-        QTest::newRow("TIPOONIBUS 3") << 3 << 8 << 7;
-        QTest::newRow("TIPOONIBUS 5") << 5 << 8 << 10;
+        QTest::newRow("TIPOONIBUS 1") << 1 << 0 << 13 << 10;
+        QTest::newRow("TIPOONIBUS 2") << 2 << 0 << 8 << 7;
+        QTest::newRow("TIPOONIBUS 3") << 3 << 0 << 8 << 7;
+        QTest::newRow("TIPOONIBUS 5, 13 linhas") << 5 << 13 << 13 << 10;
+        QTest::newRow("TIPOONIBUS 5, 8 linhas") << 5 << 0 << 8 << 7;
+        QTest::newRow("TIPOONIBUS 3, 13 linhas") << 3 << 13 << 13 << 7;
+        QTest::newRow("TIPOONIBUS 1, modelo 11x112") << 1 << 11 << 11 << 9;
     }
     void abrirProjeto()
     {
         QFETCH(int, tipo);
+        QFETCH(int, linhasNoArquivo);
         QFETCH(int, linhas);
         QFETCH(int, fonte);
-        const QString arquivo = caminho(u"tipo%1.ar1"_s.arg(tipo));
+        // Sizes of no model: the bus type's font; a model's size: its font (11 x 112: 11x8).
+        const int colunas = linhasNoArquivo == 11 ? 112 : linhasNoArquivo == 13 ? 128 : 96;
+        const QString arquivo = caminho(u"tipo%1-%2.ar1"_s.arg(tipo).arg(linhasNoArquivo));
         {
             TDtm_Destino d;
             d.AbrirTabelas({});
@@ -464,8 +472,8 @@ private slots:
             t.DefinirValor(u"TIPOONIBUS"_s, tipo);
             t.DefinirValor(u"PAINEL"_s, 1);
             t.DefinirValor(u"NRO_DESTINO"_s, 1);
-            t.DefinirValor(u"NRO_LINHAS"_s, 0);
-            t.DefinirValor(u"NRO_COLUNAS"_s, 96);
+            t.DefinirValor(u"NRO_LINHAS"_s, linhasNoArquivo);
+            t.DefinirValor(u"NRO_COLUNAS"_s, colunas);
             d.GravarPendente();
             QVERIFY(d.SalvarArquivo(arquivo));
         }
@@ -476,12 +484,12 @@ private slots:
         QVERIFY(j.janela.Projeto());
         QCOMPARE(j.janela.Projeto()->NomeArquivo, arquivo);
         QCOMPARE(j.Painel(1).NroLinhas(), linhas);
-        QCOMPARE(j.Painel(1).NroColunas(), 96);
+        QCOMPARE(j.Painel(1).NroColunas(), colunas);
         QCOMPARE(int(j.Painel(1).FonteUtilizada()), fonte);
         QVERIFY(j.Editor().FlexLed(2));
         QCOMPARE(j.Painel(2).NroColunas(), tipo == 1 ? 80 : 80);
         QVERIFY(!j.janela.Projeto()->Alterado);
-        QCOMPARE(j.janela.TipoOnibusLido, tipo);
+        QCOMPARE(j.janela.Sincronizacao.TipoOnibusLido, tipo);
     }
 
     // Started with a project file: opened without the selection; a damaged one shows its error, then the selection.
