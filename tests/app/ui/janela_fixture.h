@@ -99,6 +99,15 @@ inline void abrir(TRespostasDialogos &d, const QString &arquivo, TItensSelecao i
         return s.result();
     });
 }
+// Answers the choice of "Volver a Selecion" with "Fechar Arquivo".
+inline void fecharArquivo(TRespostasDialogos &d)
+{
+    d.ResponderJanela([](QDialog &escolha) {
+        escolha.show();
+        QTest::mouseClick(escolha.findChild<QPushButton *>(u"Btn_FecharArquivo"_s), Qt::LeftButton);
+        return escolha.result();
+    });
+}
 inline void novoProjeto(TJanela &j, TItensSelecao itens)
 {
     TRespostasDialogos d;

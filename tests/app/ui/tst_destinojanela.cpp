@@ -236,11 +236,7 @@ private slots:
         }
         if (antes == u"abrir"_s) {
             TRespostasDialogos d;
-            d.ResponderJanela([](QDialog &escolha) {
-                escolha.show();
-                QTest::mouseClick(escolha.findChild<QPushButton *>(u"Btn_FecharArquivo"_s), Qt::LeftButton);
-                return escolha.result();
-            });
+            fecharArquivo(d);
             abrir(d, arquivo);
             QTest::mouseClick(j.janela.btn_VolaraSelecao, Qt::LeftButton);
             QVERIFY(j.janela.Projeto());
@@ -306,11 +302,7 @@ private slots:
         QTest::mouseClick(j.Lista().Btn_TextoExtra, Qt::LeftButton);
         TRespostasMensagem r;
         TRespostasDialogos d;
-        d.ResponderJanela([](QDialog &escolha) {
-            escolha.show();
-            QTest::mouseClick(escolha.findChild<QPushButton *>(u"Btn_FecharArquivo"_s), Qt::LeftButton);
-            return escolha.result();
-        });
+        fecharArquivo(d);
         abrir(d, arquivo);
         QTest::mouseClick(j.janela.btn_VolaraSelecao, Qt::LeftButton);
         QVERIFY(j.janela.Projeto());
