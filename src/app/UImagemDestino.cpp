@@ -87,9 +87,12 @@ void TImagemDestino::carregar(TDtm_Destino &dados)
     editor.ManterSemMensagem = true;
     rotativos.ReiniciarRotativos();
     TDestinoPaineis::Carregar(dados.Cds_DestinosExtras, extra, numero, lista, rotativos);
+    // The sign scrolls as the pen drive file will have it, whatever its row's ROLAGEM says.
     for (TPainelLed *painel : lista)
-        if (painel && rolagem(rotativos.Configuracao(qint16(painel->Tag), 1).Rolagem))
-            painel->DefinirRolagem(TRolagem::tsEsquerda);
+        if (painel)
+            painel->DefinirRolagem(rolagem(rotativos.Configuracao(qint16(painel->Tag), 1).Rolagem)
+                                       ? TRolagem::tsEsquerda
+                                       : TRolagem::tsNenhum);
     // Every colour a message can show, before the first frame: an animation's
     // frames then share one colour table. A colour equal to the background
     // shows yellow, as the panel shows it.

@@ -179,16 +179,24 @@ private slots:
     }
 
     // An extra message whose clock placeholder, typed "00:00", shows the time
-    // in the clock's font: the digits "0" to "9" each as wide as the "0".
+    // in the clock's font: the digits "0" to "9" each as wide as the "0". The
+    // clock's direction (6, as a pen drive file gives it) is no scroll: the
+    // still picture and every frame of the GIF show it in place.
     void relogio_data()
     {
         QTest::addColumn<QTime>("horario");
-        QTest::newRow("12:34") << QTime(12, 34);
-        QTest::newRow("09:58") << QTime(9, 58);
+        QTest::addColumn<int>("sentido");
+        QTest::addColumn<bool>("animacao");
+        QTest::newRow("12:34") << QTime(12, 34) << 0 << false;
+        QTest::newRow("09:58") << QTime(9, 58) << 0 << false;
+        QTest::newRow("sentido do relógio, imagem") << QTime(12, 34) << 6 << false;
+        QTest::newRow("sentido do relógio, GIF") << QTime(12, 34) << 6 << true;
     }
     void relogio()
     {
         QFETCH(QTime, horario);
+        QFETCH(int, sentido);
+        QFETCH(bool, animacao);
         TPainelLed digitado;
         digitado.DefinirNroLinhas(8);
         digitado.DefinirNroColunas(40);
@@ -202,6 +210,7 @@ private slots:
         extra.Colunas = 40;
         extra.FonteRelogio = 7;
         extra.Relogio = {inicio, fim, 1, 8};
+        extra.Sentido = sentido;
         TProjeto p({extra}, true);
         TImagemDestino imagem(p.dados, 1, {4, horario});
 
@@ -223,7 +232,17 @@ private slots:
                 if (const TLed *led = digitado.Led(l, c, false); led && led->Acesa)
                     zeros[l - 1][c - 1] = u'#';
         QVERIFY(esperado != zeros);
-        QCOMPARE(leds(imagem, imagem.Desenhar(), 1), esperado);
+        QVERIFY(!imagem.Rola(1));
+        if (!animacao) {
+            QCOMPARE(leds(imagem, imagem.Desenhar(), 1), esperado);
+            return;
+        }
+        const QString arquivo = pasta.filePath(u"relogio.gif"_s);
+        TAnimacaoDestino(imagem).GravarGif(arquivo);
+        const TQuadros gif = lerGif(arquivo);
+        QVERIFY(!gif.Imagens.isEmpty());
+        for (const QImage &quadro : gif.Imagens)
+            QCOMPARE(leds(imagem, quadro, 1), esperado);
     }
 
     // Three front messages of 2, 3 and 5 s: three frames of those lengths, over and over.

@@ -323,20 +323,93 @@ private slots:
         QCOMPARE(j.Painel(1).NroColunas(), 1);
     }
 
-    // Another position's panel gets the slot the rotating tool offers it; the same panel again changes none.
+    // Another position's panel becomes the active one in the same slot, the
+    // tool showing that position's time; the same panel again changes nothing.
     void ativarOutroPainel()
     {
         TJanela j({{1, 13, 96}, {2, 8, 80}});
         j.ClicarPainel(1);
         j.editor->FocarPainelAtivo();
         QTest::keyClicks(j.Painel(1).CapturaDeTeclas(), u"CENTRO"_s);
+        j.editor->Fme_Rotativo->Configuracao(2, 1).TempoExposicao = 7;
         j.ClicarPainel(2);
         QCOMPARE(j.editor->NumeroPainelAtivo, quint16(2));
         QCOMPARE(j.editor->Fme_Rotativo->UltimoPainel, u"2"_s);
-        const quint16 slot = j.editor->Fme_Rotativo->RotativoAtual;
+        QCOMPARE(j.editor->Fme_Rotativo->RotativoAtual, quint16(1));
+        QCOMPARE(j.editor->Fme_Rotativo->TempoExibido(), std::optional<qint16>(7));
         QCOMPARE(j.editor->Lbl_COLUNAS1->text(), u"80"_s);
         j.ClicarPainel(2);
-        QCOMPARE(j.editor->Fme_Rotativo->RotativoAtual, slot);
+        QCOMPARE(j.editor->Fme_Rotativo->RotativoAtual, quint16(1));
+        QCOMPARE(j.Painel(1).Rotulo(), u"CENTRO"_s);
+    }
+
+    // Switching the simulator off puts back the rotating message the operator
+    // was on when it was switched on: its box ticked, its text on the panel.
+    // The operator clicks the scrolling side sign while the play is on another
+    // message, so the last step of the play scrolls and changes no message.
+    void simuladorVoltaAMensagem_data()
+    {
+        QTest::addColumn<int>("mensagem");
+        QTest::newRow("mensagem 1") << 1;
+        QTest::newRow("mensagem 3") << 3;
+    }
+    void simuladorVoltaAMensagem()
+    {
+        QFETCH(int, mensagem);
+        TJanela j({{1, 13, 96}, {2, 8, 80}});
+        j.ClicarPainel(2);
+        j.Clicar(j.editor->Fme_Rolagem->Btn_Rolar);
+        j.ClicarPainel(1);
+        const QStringList textos{u"UM"_s, u"DOIS"_s, u"TRES"_s};
+        for (int i = 1; i <= 3; ++i) {
+            j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(i)));
+            j.editor->FocarPainelAtivo();
+            QTest::keyClicks(j.Painel(1).CapturaDeTeclas(), textos[i - 1]);
+        }
+        j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(mensagem)));
+        QCOMPARE(j.Painel(1).Rotulo(), textos[mensagem - 1]);
+        j.Clicar(j.editor->Btn_IniciaSimulador);
+        // The play goes on (steps of its timer) until it shows another message than the operator's.
+        for (int passo = 0; passo < 3 && j.editor->Fme_Rotativo->RotativoAtual == quint16(mensagem); ++passo)
+            j.editor->Tmr_SimuladorTimer();
+        QVERIFY(j.editor->Fme_Rotativo->RotativoAtual != quint16(mensagem));
+        j.ClicarPainel(2);
+        j.Clicar(j.editor->Btn_FinalizaSimulador);
+        QCOMPARE(j.editor->Fme_Rotativo->RotativoMarcado(), quint16(mensagem));
+        for (int i = 1; i <= 8; ++i)
+            QCOMPARE(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(i))->isChecked(), i == mensagem);
+        QCOMPARE(j.Painel(1).Rotulo(), textos[mensagem - 1]);
+    }
+
+    // A choice of model and the row and column buttons change the active sign's
+    // size only, whichever position it is.
+    void tamanhoSoDoPainelAtivo_data()
+    {
+        QTest::addColumn<int>("posicao");
+        QTest::newRow("frontal") << 1;
+        QTest::newRow("lateral") << 2;
+        QTest::newRow("traseiro") << 3;
+        QTest::newRow("auxiliar") << 4;
+    }
+    void tamanhoSoDoPainelAtivo()
+    {
+        QFETCH(int, posicao);
+        TJanela j({{1, 13, 96}, {2, 8, 80}, {3, 13, 32}, {4, 8, 40}});
+        const auto tamanhos = [&] {
+            QList<QSize> r;
+            for (int p = 1; p <= 4; ++p)
+                r << QSize(j.Painel(p).NroColunas(), j.Painel(p).NroLinhas());
+            return r;
+        };
+        QList<QSize> esperado = tamanhos();
+        j.ClicarPainel(posicao);
+        j.editor->Cbo_Modelo->setCurrentIndex(TEditorPaineis::IndiceDoModelo(11, 112));
+        esperado[posicao - 1] = QSize(112, 11);
+        QCOMPARE(tamanhos(), esperado);
+        j.Clicar(j.editor->Sbt_LINHASTop);
+        j.Clicar(j.editor->Sbt_COLUNASBottom);
+        esperado[posicao - 1] = QSize(111, 12);
+        QCOMPARE(tamanhos(), esperado);
     }
 
     // Scrolling off clears the active panel and discards every slot of every position.
