@@ -90,7 +90,24 @@ bool GravarArquivoSaida(const QString &arquivo, const QByteArray &bytes,
         if (!copia.isEmpty())
             QFile::remove(copia);
     });
-    escrever(arquivo, bytes);
+    const QString destino = QFileInfo(arquivo).isSymLink() ? QFileInfo(arquivo).canonicalFilePath() : arquivo;
+    try {
+        escrever(arquivo, bytes);
+    } catch (const TErro &erro) {
+        // The new file may be in place already, its folder not flushed: what
+        // was there before comes back (or the new file goes, when there was none).
+        // (A failure before the rename leaves the previous file, the copy's other name, in place.)
+        if (!copia.isEmpty() && !TArquivoDisco::MesmoArquivo(copia, destino)) {
+            try {
+                TArquivoDisco::Renomear(copia, destino, arquivo);
+                copia.clear();
+            } catch (const TErro &) {
+            }
+        } else if (copia.isEmpty() && QFileInfo::exists(arquivo)) {
+            QFile::remove(arquivo);
+        }
+        throw TErro(erro.Mensagem + (existia ? u"\r\nO arquivo anterior foi mantido."_s : QString()));
+    }
 
     QString motivo;
     try {
@@ -101,24 +118,30 @@ bool GravarArquivoSaida(const QString &arquivo, const QByteArray &bytes,
             motivo.chop(1);
     }
     if (motivo.isEmpty()) {
-        if (!copia.isEmpty()
-            && ::rename(QFile::encodeName(copia).constData(), QFile::encodeName(ArquivoAnterior(arquivo)).constData()) != 0)
-            throw TErro(TArquivoDisco::MensagemNaoGravou(ArquivoAnterior(arquivo), TArquivoDisco::Motivo(errno))
-                        + u"\r\nO arquivo novo foi gravado e conferido; a cópia do anterior não foi guardada."_s);
+        if (!copia.isEmpty()) {
+            try {
+                TArquivoDisco::Renomear(copia, ArquivoAnterior(arquivo), ArquivoAnterior(arquivo));
+            } catch (const TErro &e) {
+                throw TErro(e.Mensagem + u"\r\nO arquivo novo foi gravado e conferido; a cópia do anterior não foi "
+                                         "guardada."_s);
+            }
+        }
         copia.clear();
         return true;
     }
 
     // The previous file goes back under its name; without one, the bad file goes.
     if (copia.isEmpty()) {
-        if (QFile::remove(arquivo))
+        if (QFile::remove(arquivo)) {
+            TArquivoDisco::SincronizarPasta(arquivo, arquivo);
             throw TErro(mensagemNaoConfere(motivo, u"O arquivo gravado foi apagado."_s));
+        }
         throw TErro(mensagemNaoConfere(motivo, u"Não foi possível apagar o arquivo gravado: apague-o antes de usar "
                                                "o PenDrive."_s));
     }
-    const QString destino = QFileInfo(arquivo).isSymLink() ? QFileInfo(arquivo).canonicalFilePath() : arquivo;
     if (::rename(QFile::encodeName(copia).constData(), QFile::encodeName(destino).constData()) == 0) {
         copia.clear();
+        TArquivoDisco::SincronizarPasta(destino, arquivo);
         throw TErro(mensagemNaoConfere(motivo, u"O arquivo anterior foi restaurado."_s));
     }
     const QString falha = TArquivoDisco::Motivo(errno);

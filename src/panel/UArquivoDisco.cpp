@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "panel/UErro.h"
 
@@ -45,6 +46,28 @@ QString tipoDoArquivo(mode_t modo)
 [[noreturn]] void naoRegular(const QString &arquivo, mode_t modo)
 {
     throw TErro(u"ATENÇÃO:\r\n\"%1\" não é um arquivo comum: %2."_s.arg(nativo(arquivo), tipoDoArquivo(modo)));
+}
+
+TArquivoDisco::TObservadorDisco &observador()
+{
+    static TArquivoDisco::TObservadorDisco o;
+    return o;
+}
+
+// The observer's word on a step: 0 to take it, else the errno it fails with.
+int observar(TArquivoDisco::TPassoDisco passo, const QString &caminho)
+{
+    return observador() ? observador()(passo, caminho) : 0;
+}
+
+// fsync of an open file, seen by the observer first; false with errno set on failure.
+bool sincronizar(int fd, const QString &caminho)
+{
+    if (const int codigo = observar(TArquivoDisco::TPassoDisco::SincronizarArquivo, caminho)) {
+        errno = codigo;
+        return false;
+    }
+    return ::fsync(fd) == 0;
 }
 
 bool estado(const QString &arquivo, struct stat &info)
@@ -165,6 +188,36 @@ QByteArray LerDoDisco(const QString &arquivo)
     }
 }
 
+TObservadorDisco DefinirObservador(TObservadorDisco novo)
+{
+    return std::exchange(observador(), std::move(novo));
+}
+
+void SincronizarPasta(const QString &caminho, const QString &arquivo)
+{
+    const QString pasta = QFileInfo(caminho).absolutePath();
+    if (const int codigo = observar(TPassoDisco::SincronizarPasta, pasta))
+        falhaGravar(arquivo, codigo);
+    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        falhaGravar(arquivo, errno);
+    const int resultado = ::fsync(fd);
+    const int codigo = errno;
+    ::close(fd);
+    // Some file systems keep no folder to flush (EINVAL): nothing more can be done there.
+    if (resultado != 0 && codigo != EINVAL && codigo != ENOTSUP)
+        falhaGravar(arquivo, codigo);
+}
+
+void Renomear(const QString &de, const QString &para, const QString &arquivo)
+{
+    if (const int codigo = observar(TPassoDisco::Renomear, para))
+        falhaGravar(arquivo, codigo);
+    if (::rename(QFile::encodeName(de).constData(), QFile::encodeName(para).constData()) != 0)
+        falhaGravar(arquivo, errno);
+    SincronizarPasta(para, arquivo);
+}
+
 void SubstituirAtomico(const QString &arquivo, const std::function<void(const QString &temporario)> &escrever)
 {
     if (arquivo.trimmed().isEmpty())
@@ -191,10 +244,23 @@ void SubstituirAtomico(const QString &arquivo, const std::function<void(const QS
         ::umask(mascara);
         return mode_t(0666 & ~mascara);
     }();
-    if (::chmod(temporario.constData(), modo) != 0
-        || ::rename(temporario.constData(), QFile::encodeName(destino).constData()) != 0)
+    if (::chmod(temporario.constData(), modo) != 0)
+        falhaGravar(arquivo, errno);
+    // Whatever wrote it, the new file's bytes are on the disk before its name is.
+    const int novo = ::open(temporario.constData(), O_RDONLY | O_CLOEXEC);
+    if (novo < 0)
+        falhaGravar(arquivo, errno);
+    const bool sincronizado = sincronizar(novo, QFile::decodeName(temporario));
+    const int codigo = errno;
+    ::close(novo);
+    if (!sincronizado)
+        falhaGravar(arquivo, codigo);
+    if (const int falha = observar(TPassoDisco::Renomear, destino))
+        falhaGravar(arquivo, falha);
+    if (::rename(temporario.constData(), QFile::encodeName(destino).constData()) != 0)
         falhaGravar(arquivo, errno);
     renomeado = true;
+    SincronizarPasta(destino, arquivo);
 }
 
 void GravarAtomico(const QString &arquivo, const QByteArray &bytes)
@@ -203,7 +269,7 @@ void GravarAtomico(const QString &arquivo, const QByteArray &bytes)
         const int fd = ::open(QFile::encodeName(temporario).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0)
             falhaGravar(arquivo, errno);
-        if (!escreverTudo(fd, bytes) || ::fsync(fd) != 0) {
+        if (!escreverTudo(fd, bytes)) {
             const int codigo = errno;
             ::close(fd);
             falhaGravar(arquivo, codigo);

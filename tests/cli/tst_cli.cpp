@@ -364,8 +364,8 @@ private slots:
 
         const TResultado r = executar({u"export-art"_s, projeto, saida, u"--force"_s});
         QCOMPARE(r.Codigo, 1);
-        QCOMPARE(r.Erro, u"ATENÇÃO:\nNão foi possível gravar o arquivo \"%1\": não há espaço livre no dispositivo.\n"_s
-                             .arg(saida));
+        QCOMPARE(r.Erro, u"ATENÇÃO:\nNão foi possível gravar o arquivo \"%1\": não há espaço livre no dispositivo.\n"
+                         u"O arquivo anterior foi mantido.\n"_s.arg(saida));
         QCOMPARE(Fixture::LerArquivo(saida), QByteArray("antigo"));
         QCOMPARE(QDir(montagem).entryList(QDir::Files), (QStringList{u"antigo.art"_s, u"enche"_s}));
     }

@@ -1,6 +1,8 @@
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 #include "output/UGeracaoArquivo.h"
 #include "output/UGravacaoArquivo.h"
@@ -46,6 +48,78 @@ private slots:
         QCOMPARE(arquivos(), (QStringList{u"ONIBUS.ART"_s, u"ONIBUS.ART.bak"_s}));
         QCOMPARE(arquivos().filter(QRegularExpression(u"\\.art$"_s, QRegularExpression::CaseInsensitiveOption)),
                  QStringList{u"ONIBUS.ART"_s});
+    }
+
+    // What reaches the disk, in order: the new file's bytes flushed, its rename
+    // into place and its folder flushed, then the previous file's rename to
+    // ".bak" and the folder flushed again, so that a pen drive pulled out the
+    // moment the program says "saved" keeps both. A failure of either folder
+    // flush is reported as a failed write, and leaves the file and its backup
+    // as they were (the first) or the new file in place (the second).
+    void passosAteODisco_data()
+    {
+        QTest::addColumn<bool>("existia");
+        QTest::addColumn<int>("passoQueFalha"); // 0 for none
+        QTest::addColumn<QString>("arquivoDepois");
+        QTest::addColumn<QString>("anteriorDepois");
+        QTest::addColumn<QString>("mensagem");
+        const QString falhou = u"ATENÇÃO:\r\nNão foi possível gravar o arquivo \"%1\": erro de leitura ou gravação "
+                               u"no dispositivo."_s;
+        QTest::newRow("arquivo novo") << false << 0 << u"novo"_s << QString() << QString();
+        QTest::newRow("substituindo") << true << 0 << u"novo"_s << u"atual"_s << QString();
+        QTest::newRow("falha ao gravar a pasta do novo") << true << 3 << u"atual"_s << u"velho"_s
+                                                         << falhou + u"\r\nO arquivo anterior foi mantido."_s;
+        QTest::newRow("falha ao gravar a pasta do novo, sem anterior") << false << 3 << QString() << QString()
+                                                                       << falhou;
+        // The rename to ".bak" was made; the folder's flush did not say it reached the disk.
+        QTest::newRow("falha ao gravar a pasta do .bak")
+            << true << 5 << u"novo"_s << u"atual"_s << falhou.arg(u"%1.bak"_s)
+                                                          + u"\r\nO arquivo novo foi gravado e conferido; a cópia do "
+                                                            u"anterior não foi guardada."_s;
+    }
+    void passosAteODisco()
+    {
+        QFETCH(bool, existia);
+        QFETCH(int, passoQueFalha);
+        QFETCH(QString, arquivoDepois);
+        QFETCH(QString, anteriorDepois);
+        QFETCH(QString, mensagem);
+        const QString arquivo = caminho(u"DESTINOS.art"_s);
+        if (existia) {
+            QVERIFY(GravarArquivo(arquivo, "atual"));
+            QVERIFY(GravarArquivo(ArquivoAnterior(arquivo), "velho"));
+        }
+        QStringList passos;
+        const auto anterior = TArquivoDisco::DefinirObservador([&](TArquivoDisco::TPassoDisco passo,
+                                                                     const QString &caminho) {
+            const QString nome = QFileInfo(caminho).fileName();
+            const char *const nomes[] = {"sincronizar", "renomear", "sincronizar pasta"};
+            passos << u"%1 %2"_s.arg(QString::fromLatin1(nomes[int(passo)]),
+                                     passo == TArquivoDisco::TPassoDisco::SincronizarPasta
+                                         ? (caminho == pasta.path() ? u"."_s : caminho)
+                                     : nome.startsWith(u"DESTINOS.art."_s) && !nome.endsWith(u".bak"_s)
+                                         ? u"temporário"_s
+                                         : nome);
+            return passos.size() == passoQueFalha ? EIO : 0;
+        });
+        const auto restaurar = qScopeGuard([&] { TArquivoDisco::DefinirObservador(anterior); });
+        QString erro;
+        try {
+            QVERIFY(GravarArquivoSaida(arquivo, "novo", sim));
+        } catch (const TErro &e) {
+            erro = e.Mensagem;
+        }
+        QCOMPARE(erro, mensagem.arg(QDir::toNativeSeparators(arquivo)));
+        if (passoQueFalha == 0) {
+            QStringList esperado{u"sincronizar temporário"_s, u"renomear DESTINOS.art"_s, u"sincronizar pasta ."_s};
+            if (existia)
+                esperado << u"renomear DESTINOS.art.bak"_s << u"sincronizar pasta ."_s;
+            QCOMPARE(passos, esperado);
+        }
+        QCOMPARE(QString::fromLatin1(LerArquivo(arquivo)), arquivoDepois);
+        QCOMPARE(QString::fromLatin1(LerArquivo(ArquivoAnterior(arquivo))), anteriorDepois);
+        for (const QString &nome : arquivos())
+            QVERIFY2(nome == u"DESTINOS.art"_s || nome == u"DESTINOS.art.bak"_s, qPrintable(nome));
     }
 
     // Answered No (or nobody to ask): the file and its backup stay as they were.
