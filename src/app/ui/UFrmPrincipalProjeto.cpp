@@ -4,6 +4,7 @@
 #include "app/ui/UFrmPrincipalVeltronix.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "app/UImportacaoLista.h"
 #include "app/UNomeArquivo.h"
+#include "app/UPenDrive.h"
 #include "app/ui/UFrmImportarLista.h"
 #include "panel/UArquivoDisco.h"
 #include "app/UTransferencia.h"
@@ -437,9 +439,16 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
         dados.Cds_Rotulos.HabilitarControles();
         dados.Cds_DestinosExtras.HabilitarControles();
     });
-    const QString nome = NomeComExtensao(
-        TDialogos::Salvar(u"Salvar no PenDrive..."_s, u"Arquivos PenDrive (*.art)|*.art|Todos os Arquivos (*.*)|*.*"_s),
-        u".art"_s);
+    // The dialog offers the pen drives mounted now and starts on the one used last.
+    const QList<TUnidadeRemovivel> unidades = UnidadesRemoviveis ? UnidadesRemoviveis() : QList<TUnidadeRemovivel>();
+    TPedidoArquivo pedido;
+    pedido.Salvar = true;
+    pedido.Titulo = u"Salvar no PenDrive..."_s;
+    pedido.Filtro = u"Arquivos PenDrive (*.art)|*.art|Todos os Arquivos (*.*)|*.*"_s;
+    pedido.Pasta = TPenDrive::PastaInicial(unidades, TPenDrive::LerUltimoDestino());
+    for (const TUnidadeRemovivel &u : unidades)
+        pedido.Atalhos << u.Pasta;
+    const QString nome = NomeComExtensao(TDialogos::Perguntar(pedido), u".art"_s);
     if (nome.trimmed().isEmpty())
         return;
     TGeracaoArquivo geracao;
@@ -448,8 +457,23 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
                                    TTipoMensagem::mtConfirmation, TMensagem::mrNo, TMensagem::mbYesNo)
                == TMensagem::mrYes;
     };
-    if (transferencia.Gravar(geracao, nome))
+    if (!transferencia.Gravar(geracao, nome))
+        return;
+    TPenDrive::GuardarUltimoDestino(TPenDrive::Destino(nome, unidades));
+    const std::optional<TUnidadeRemovivel> unidade = TPenDrive::UnidadeDoArquivo(nome, unidades);
+    if (!unidade) {
         TMensagem::Informacao(u"O Archivo foi salvo !"_s);
+        return;
+    }
+    // The file and its folder reached the drive: it can be pulled out now.
+    const QString texto = u"O Archivo foi salvo !\r\nArquivo gravado no pen drive %1 (%2).\r\nPode remover o pen drive."_s
+                              .arg(unidade->Nome(), QDir::toNativeSeparators(unidade->Pasta));
+    if (!(EjecaoDisponivel && EjecaoDisponivel())) {
+        TMensagem::Informacao(texto);
+        return;
+    }
+    if (TMensagem::Escolher(texto, TTipoMensagem::mtInformation, {u"OK"_s, u"Ejetar"_s}) == 1 && Ejetar)
+        Ejetar(*unidade);
 }
 
 void TFrm_PrincipalVeltronix::ImportarLista()

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/UVersao.h"
+#include "app/ui/UEjecaoPenDrive.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
 #include "editor/ui/UFmePainel.h"
@@ -81,6 +82,9 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
         ::ImprimirListagem(frontal, lateral, traseiro, auxiliar, Fme_Destinos->Dados().Cds_Rotulos, windowTitle(),
                            numero);
     };
+    UnidadesRemoviveis = [] { return TPenDrive::UnidadesMontadas(); };
+    EjecaoDisponivel = [] { return TEjecaoPenDrive::Disponivel(); };
+    Ejetar = [](const TUnidadeRemovivel &unidade) { TEjecaoPenDrive::Ejetar(unidade); };
     Sincronizacao.NomeArquivo = [this] { return projeto ? projeto->NomeArquivo : QString(); };
     Sincronizacao.MarcarAlterado = [this] {
         if (!projeto)

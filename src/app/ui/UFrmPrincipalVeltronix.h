@@ -6,6 +6,7 @@
 
 #include "app/UHistorico.h"
 #include "app/UModelosOnibus.h"
+#include "app/UPenDrive.h"
 #include "app/URecuperacao.h"
 #include "app/ui/UProjeto.h"
 #include "app/ui/USincronizacao.h"
@@ -39,6 +40,11 @@ public:
 
     // Ends the program; tests replace it.
     std::function<void()> Terminar;
+    // The pen drives mounted now; whether the desktop can take one out, and
+    // taking it out (TPenDrive, TEjecaoPenDrive; tests replace them).
+    std::function<QList<TUnidadeRemovivel>()> UnidadesRemoviveis;
+    std::function<bool()> EjecaoDisponivel;
+    std::function<void(const TUnidadeRemovivel &unidade)> Ejetar;
     // The listing report of the label table for the fitted signs, shown in the
     // preview; the print command calls it (tests replace it).
     std::function<void(bool frontal, bool lateral, bool traseiro, bool auxiliar)> ImprimirListagem;

@@ -1,6 +1,8 @@
 #include "panel/ui/UDialogos.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QUrl>
 #include <QDialog>
 #include <QFileDialog>
 #include <QStringList>
@@ -19,31 +21,41 @@ TDialogos::TRespondedorJanela &respondedorJanela()
     return r;
 }
 
-QString perguntar(const TPedidoArquivo &pedido)
+}
+
+QString TDialogos::Perguntar(const TPedidoArquivo &pedido)
 {
     if (respondedorArquivo())
         return respondedorArquivo()(pedido);
     const TTecladoDeVolta teclado;
-    QFileDialog dialogo(QApplication::activeWindow(), pedido.Titulo, pedido.Proposto,
-                        TDialogos::FiltroQt(pedido.Filtro));
+    const QString inicio = pedido.Pasta.isEmpty() ? pedido.Proposto
+                           : pedido.Proposto.isEmpty() ? pedido.Pasta
+                                                       : QDir(pedido.Pasta).filePath(pedido.Proposto);
+    QFileDialog dialogo(QApplication::activeWindow(), pedido.Titulo, inicio, FiltroQt(pedido.Filtro));
     dialogo.setAcceptMode(pedido.Salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setFileMode(pedido.Salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialogo.setDefaultSuffix(pedido.Extensao);
+    if (!pedido.Atalhos.isEmpty()) {
+        QList<QUrl> atalhos = dialogo.sidebarUrls();
+        for (const QString &pasta : pedido.Atalhos)
+            if (!atalhos.contains(QUrl::fromLocalFile(pasta)))
+                atalhos << QUrl::fromLocalFile(pasta);
+        dialogo.setSidebarUrls(atalhos);
+    }
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();
 }
-}
 
 QString TDialogos::Abrir(const QString &titulo, const QString &filtro)
 {
-    return perguntar({false, titulo, filtro, {}, {}});
+    return Perguntar({false, titulo, filtro, {}, {}, {}, {}});
 }
 
 QString TDialogos::Salvar(const QString &titulo, const QString &filtro, const QString &proposto,
                           const QString &extensao)
 {
-    return perguntar({true, titulo, filtro, proposto, extensao});
+    return Perguntar({true, titulo, filtro, proposto, extensao, {}, {}});
 }
 
 int TDialogos::Executar(QDialog &janela)

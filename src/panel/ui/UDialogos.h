@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -32,6 +33,8 @@ struct TPedidoArquivo {
     QString Filtro;       // "Description|pattern|Description|pattern"
     QString Proposto;     // the name offered, may be empty
     QString Extensao;     // appended to a name typed without one ("ar1"), so the replace question sees it
+    QString Pasta;        // where it starts; empty: where the dialog starts by itself
+    QStringList Atalhos;  // folders its sidebar offers besides the usual ones (the pen drives)
 };
 
 class TDialogos {
@@ -40,6 +43,8 @@ public:
     static QString Abrir(const QString &titulo, const QString &filtro);
     static QString Salvar(const QString &titulo, const QString &filtro, const QString &proposto = {},
                           const QString &extensao = {});
+    // Any request, as Abrir and Salvar make them.
+    static QString Perguntar(const TPedidoArquivo &pedido);
     // Shows a modal window and returns its result code.
     static int Executar(QDialog &janela);
 

@@ -97,6 +97,14 @@ int exibirCaixa(const TPedidoMensagem &pedido)
     QMessageBox caixa(iconeDoTipo(pedido.Tipo), pedido.Titulo, pedido.Texto);
     caixa.setTextFormat(Qt::PlainText);
     caixa.setProperty(TMensagem::PropriedadeContextoAjuda, pedido.ContextoAjuda);
+    if (!pedido.Opcoes.isEmpty()) {
+        QList<QPushButton *> botoes;
+        for (const QString &legenda : pedido.Opcoes)
+            botoes << caixa.addButton(legenda, QMessageBox::AcceptRole);
+        caixa.setDefaultButton(botoes.first());
+        caixa.exec();
+        return int(botoes.indexOf(qobject_cast<QPushButton *>(caixa.clickedButton())));
+    }
     const std::vector<TBotaoCriado> criados = adicionarBotoes(caixa, pedido.Botoes, pedido.Traduzir);
     // mrNone is "no default" for the callers, not a request to focus Help.
     for (const TBotaoCriado &c : criados) {
@@ -120,7 +128,7 @@ int TMensagem::MostrarMensagem(const QString &texto, TTipoMensagem tipo, bool tr
                                int resultadoPadrao, int contextoAjuda, TBotoesMensagem botoes)
 {
     const TPedidoMensagem pedido{texto,   tipo,     Titulo(tipo, traduzir), botoes, resultadoPadrao,
-                                 traduzir, contextoAjuda};
+                                 traduzir, contextoAjuda, {}};
     if (respondedorAtual())
         return respondedorAtual()(pedido);
     return exibirCaixa(pedido);
@@ -145,6 +153,14 @@ int TMensagem::Pergunta(const QString &texto, TTipoMensagem tipo, int resultadoP
 int TMensagem::MensagemComBotoes(const QString &texto, TTipoMensagem tipo, TBotoesMensagem botoes)
 {
     return MostrarMensagem(texto, tipo, true, mrNone, 0, botoes);
+}
+
+int TMensagem::Escolher(const QString &texto, TTipoMensagem tipo, const QStringList &opcoes)
+{
+    const TPedidoMensagem pedido{texto, tipo, Titulo(tipo, true), 0, mrNone, true, 0, opcoes};
+    if (respondedorAtual())
+        return respondedorAtual()(pedido);
+    return exibirCaixa(pedido);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -25,6 +26,7 @@ struct TPedidoMensagem {
     int ResultadoPadrao = 0;
     bool Traduzir = true;
     int ContextoAjuda = 0;
+    QStringList Opcoes; // buttons of the box's own captions (Escolher); the answer is an index
 };
 
 // Answers a box in place of the operator; returns the box's result code.
@@ -75,6 +77,9 @@ public:
     static int Pergunta(const QString &texto, TTipoMensagem tipo, int resultadoPadrao,
                         TBotoesMensagem botoes);
     static int MensagemComBotoes(const QString &texto, TTipoMensagem tipo, TBotoesMensagem botoes);
+    // A box whose buttons carry these captions, the first the default; returns
+    // the index of the button that closed it, -1 when it was closed otherwise.
+    static int Escolher(const QString &texto, TTipoMensagem tipo, const QStringList &opcoes);
 
     // The application title, set at start-up ("Dorvik  System"); until then the
     // application's display name.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
 
@@ -22,6 +23,8 @@ struct TJanela {
     // registrarImpressao: the print command records its call instead of showing the listing.
     explicit TJanela(bool registrarImpressao = true)
     {
+        // The program's settings (the pen drive used last) go to a place of the tests'.
+        QStandardPaths::setTestModeEnabled(true);
         janela.Timer1->stop();
         janela.Terminar = [this] { ++terminou; };
         if (registrarImpressao)

@@ -20,6 +20,7 @@
 #include <cstring>
 
 #include "app/UImagemDestino.h"
+#include "app/UPenDrive.h"
 #include "app/UProjetoArquivo.h"
 #include "app/URecuperacao.h"
 #include "app/UVersao.h"
@@ -730,6 +731,75 @@ private slots:
         TRespostasMensagem r({TMensagem::mrNo});
         QVERIFY(j.janela.close());
         QVERIFY(!QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
+    }
+
+    // Written to a pen drive: the dialog starts on it (its sidebar lists it),
+    // the message says the drive can be pulled out and, where the desktop can
+    // take it out, offers "Ejetar". The next transfer starts in the folder used.
+    void penDrive_data()
+    {
+        QTest::addColumn<bool>("removivel");
+        QTest::addColumn<bool>("ejecao");
+        QTest::addColumn<int>("resposta"); // to the message with "Ejetar": its button's index
+        QTest::newRow("pen drive, ejetado") << true << true << 1;
+        QTest::newRow("pen drive, OK") << true << true << 0;
+        QTest::newRow("pen drive, sem serviço de ejeção") << true << false << -2;
+        QTest::newRow("pasta comum") << false << true << -2;
+    }
+    void penDrive()
+    {
+        QFETCH(bool, removivel);
+        QFETCH(bool, ejecao);
+        QFETCH(int, resposta);
+        const QString pen = caminho(u"media/ana/PENDRIVE"_s);
+        QVERIFY(QDir().mkpath(pen + u"/linhas"_s));
+        TJanela j;
+        TPenDrive::GuardarUltimoDestino({});
+        const TUnidadeRemovivel unidade{pen, u"/dev/sdb1"_s};
+        j.janela.UnidadesRemoviveis = [&] { return QList<TUnidadeRemovivel>{unidade}; };
+        j.janela.EjecaoDisponivel = [&] { return ejecao; };
+        QList<TUnidadeRemovivel> ejetadas;
+        j.janela.Ejetar = [&](const TUnidadeRemovivel &u) { ejetadas << u; };
+        novoProjeto(j, {1, 0, 0, 0});
+        j.Digitar(1, u"A"_s);
+        j.SalvarDestino();
+        const QString arquivo = removivel ? pen + u"/linhas/DESTINOS.art"_s : caminho(u"comum/DESTINOS.art"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(arquivo).absolutePath()));
+        QFile::remove(arquivo);
+
+        TRespostasMensagem r({TMensagem::mrYes});
+        if (resposta != -2)
+            r.Responder(resposta);
+        else
+            r.Responder(TMensagem::mrOk);
+        {
+            TRespostasDialogos d;
+            d.ResponderArquivo(arquivo);
+            QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+            QCOMPARE(d.Pedidos().size(), 1);
+            QCOMPARE(d.Pedidos().first().Pasta, pen);
+            QCOMPARE(d.Pedidos().first().Atalhos, QStringList{pen});
+        }
+        QVERIFY(QFile::exists(arquivo));
+        const TPedidoMensagem &aviso = r.Pedidos().last();
+        if (removivel) {
+            QCOMPARE(aviso.Texto, u"O Archivo foi salvo !\r\nArquivo gravado no pen drive PENDRIVE (%1).\r\nPode "
+                                  u"remover o pen drive."_s.arg(pen));
+            QCOMPARE(aviso.Opcoes, ejecao ? (QStringList{u"OK"_s, u"Ejetar"_s}) : QStringList());
+        } else {
+            QCOMPARE(aviso.Texto, u"O Archivo foi salvo !"_s);
+        }
+        QCOMPARE(ejetadas, resposta == 1 ? QList<TUnidadeRemovivel>{unidade} : QList<TUnidadeRemovivel>());
+        QVERIFY(r.Inesperados().isEmpty());
+
+        // The next time: the folder used on the drive; after a folder elsewhere,
+        // the drive mounted comes first.
+        TRespostasMensagem sim({TMensagem::mrYes});
+        TRespostasDialogos d;
+        d.ResponderArquivo(QString()); // cancelled
+        QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+        QCOMPARE(d.Pedidos().size(), 1);
+        QCOMPARE(d.Pedidos().first().Pasta, removivel ? QFileInfo(arquivo).absolutePath() : pen);
     }
 
     // A whole day: front and rear, two destinations and an extra with a clock, saved, closed,

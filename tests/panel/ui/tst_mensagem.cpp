@@ -190,6 +190,31 @@ private slots:
         QCOMPARE(resultado, std::optional<int>(TMensagem::mrCancel));
     }
 
+    // A box of captions of its own: its buttons in order, the first the
+    // default; the answer is the index of the one clicked, -1 when closed.
+    void escolherComLegendasProprias()
+    {
+        const auto resultado = comCaixa(
+            [] { return TMensagem::Escolher(u"Pode remover o pen drive."_s, TTipoMensagem::mtInformation,
+                                             {u"OK"_s, u"Ejetar"_s}); },
+            [](QMessageBox &caixa) {
+                QPushButton *ejetar = botaoComTexto(caixa, u"Ejetar"_s);
+                QVERIFY(ejetar);
+                auto clicarNoFim = qScopeGuard([ejetar] { ejetar->click(); });
+                QCOMPARE(textosDosBotoes(caixa), (QStringList{u"Ejetar"_s, u"OK"_s}));
+                QCOMPARE(caixa.defaultButton(), botaoComTexto(caixa, u"OK"_s));
+                QCOMPARE(caixa.windowTitle(), titulo + u" ( Informação )"_s);
+            });
+        QCOMPARE(resultado, std::optional<int>(1));
+        const auto fechada = comCaixa(
+            [] { return TMensagem::Escolher(u"?"_s, TTipoMensagem::mtInformation, {u"OK"_s, u"Ejetar"_s}); },
+            [](QMessageBox &caixa) { caixa.reject(); });
+        QCOMPARE(fechada, std::optional<int>(-1));
+        TRespostasMensagem r({1});
+        QCOMPARE(TMensagem::Escolher(u"?"_s, TTipoMensagem::mtInformation, {u"OK"_s, u"Ejetar"_s}), 1);
+        QCOMPARE(r.Pedidos().first().Opcoes, (QStringList{u"OK"_s, u"Ejetar"_s}));
+    }
+
     void padraoNaoResponderComEnter()
     {
         const auto resultado = comCaixa(
