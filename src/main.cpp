@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/UVersao.h"
+#include "app/ui/UAmbiente.h"
 #include "app/ui/UFrmPrincipalVeltronix.h"
 #include "panel/USom.h"
 #include "panel/ui/UMensagem.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dorvik")));
     TMensagem::DefinirTituloAplicacao(QStringLiteral("Dorvik  System"));
     TSom::DefinirBipe([] { QApplication::beep(); });
+    PrepararAmbiente(app);
 
     TFrm_PrincipalVeltronix janela;
     // The whole work area also where no window manager maximises windows.

@@ -1,10 +1,11 @@
 #include "app/UPenDrive.h"
 
+#include "app/UConfiguracoes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -114,17 +115,15 @@ TUltimoDestino Destino(const QString &arquivo, const QList<TUnidadeRemovivel> &u
 
 TUltimoDestino LerUltimoDestino()
 {
-    const QSettings s(QSettings::IniFormat, QSettings::UserScope, u"dorvik"_s, u"dorvik"_s);
-    return {s.value(u"PenDrive/Unidade"_s).toString(), s.value(u"PenDrive/PastaNaUnidade"_s).toString(),
-            s.value(u"PenDrive/Pasta"_s).toString()};
+    return {TConfiguracoes::Ler(u"PenDrive/Unidade"_s).toString(),
+            TConfiguracoes::Ler(u"PenDrive/PastaNaUnidade"_s).toString(), TConfiguracoes::Ler(u"PenDrive/Pasta"_s).toString()};
 }
 
 void GuardarUltimoDestino(const TUltimoDestino &destino)
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, u"dorvik"_s, u"dorvik"_s);
-    s.setValue(u"PenDrive/Unidade"_s, destino.Unidade);
-    s.setValue(u"PenDrive/PastaNaUnidade"_s, destino.PastaNaUnidade);
-    s.setValue(u"PenDrive/Pasta"_s, destino.Pasta);
+    TConfiguracoes::Gravar(u"PenDrive/Unidade"_s, destino.Unidade);
+    TConfiguracoes::Gravar(u"PenDrive/PastaNaUnidade"_s, destino.PastaNaUnidade);
+    TConfiguracoes::Gravar(u"PenDrive/Pasta"_s, destino.Pasta);
 }
 
 QString PastaInicial(const QList<TUnidadeRemovivel> &unidades, const TUltimoDestino &ultimo)

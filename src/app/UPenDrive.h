@@ -34,7 +34,7 @@ struct TUltimoDestino {
     QString Pasta;          // its folder
 };
 TUltimoDestino Destino(const QString &arquivo, const QList<TUnidadeRemovivel> &unidades);
-// Kept in the user's settings of the program (QSettings), from one run to the next.
+// Kept in the user's settings of the program (TConfiguracoes), from one run to the next.
 TUltimoDestino LerUltimoDestino();
 void GuardarUltimoDestino(const TUltimoDestino &destino);
 

@@ -24,12 +24,14 @@ QString nativo(const QString &arquivo)
 // A copy of the file under a new temporary name beside its backup: a hard
 // link where the file system has them (no space needed, the old bytes stay
 // exactly as they are), else the bytes written anew (a FAT pen drive).
+// A failure names the file the operator chose (a read-only drive refuses the
+// copy before anything else): never the temporary copy.
 QString copiaDoAnterior(const QString &arquivo, const QByteArray &anterior, const TGravarNoDisco &gravar)
 {
     QByteArray nome = QFile::encodeName(ArquivoAnterior(arquivo)) + ".XXXXXX";
     const int fd = ::mkstemp(nome.data());
     if (fd < 0)
-        throw TErro(TArquivoDisco::MensagemNaoGravou(ArquivoAnterior(arquivo), TArquivoDisco::Motivo(errno)));
+        throw TErro(TArquivoDisco::MensagemNaoGravou(arquivo, TArquivoDisco::Motivo(errno)));
     ::close(fd);
     const QString copia = QFile::decodeName(nome);
     if (::unlink(nome.constData()) == 0
@@ -38,9 +40,9 @@ QString copiaDoAnterior(const QString &arquivo, const QByteArray &anterior, cons
         return copia;
     try {
         gravar(copia, anterior);
-    } catch (...) {
+    } catch (const TErro &e) {
         QFile::remove(copia);
-        throw;
+        throw TErro(QString(e.Mensagem).replace(nativo(copia), nativo(arquivo)));
     }
     return copia;
 }

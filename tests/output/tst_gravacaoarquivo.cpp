@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -120,6 +121,32 @@ private slots:
         QCOMPARE(QString::fromLatin1(LerArquivo(ArquivoAnterior(arquivo))), anteriorDepois);
         for (const QString &nome : arquivos())
             QVERIFY2(nome == u"DESTINOS.art"_s || nome == u"DESTINOS.art.bak"_s, qPrintable(nome));
+    }
+
+    // A read-only pen drive: the error names the file chosen, not the ".bak"
+    // the program would have made first. Needs root to mount a small file system.
+    void somenteLeituraNomeiaOArquivo()
+    {
+        const QString montagem = caminho(u"ro"_s);
+        QVERIFY(QDir().mkpath(montagem));
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, montagem}) != 0)
+            QSKIP("a small file system could not be mounted here (needs root)");
+        const auto desmontar = qScopeGuard([&] {
+            QProcess::execute(u"umount"_s, {montagem});
+            QDir(montagem).removeRecursively();
+        });
+        const QString arquivo = montagem + u"/DESTINOS.art"_s;
+        QVERIFY(GravarArquivo(arquivo, "atual"));
+        QCOMPARE(QProcess::execute(u"mount"_s, {u"-o"_s, u"remount,ro"_s, montagem}), 0);
+        QString erro;
+        try {
+            GravarArquivoSaida(arquivo, "novo", sim);
+        } catch (const TErro &e) {
+            erro = e.Mensagem;
+        }
+        QCOMPARE(erro, u"ATENÇÃO:\r\nNão foi possível gravar o arquivo \"%1\": o dispositivo está protegido contra "
+                       u"gravação (somente leitura)."_s.arg(arquivo));
+        QCOMPARE(LerArquivo(arquivo), QByteArray("atual"));
     }
 
     // Answered No (or nobody to ask): the file and its backup stay as they were.

@@ -7,21 +7,25 @@
 
 #include "app/UAnimacaoDestino.h"
 #include "app/UImagemDestino.h"
+#include "app/ui/UDialogosProjeto.h"
 #include "data/UDtmDestino.h"
 #include "panel/UErro.h"
 #include "panel/ui/UDialogos.h"
 
 using namespace Qt::StringLiterals;
 
-void ExportarImagemDoDestino(TDtm_Destino &dados, int numero)
+QString ExportarImagemDoDestino(TDtm_Destino &dados, int numero)
 {
-    const QString arquivo = TDialogos::Salvar(u"Exportar Imagem do Destino"_s,
-                                              u"Imagem PNG (*.png)|*.png|Animação GIF (*.gif)|*.gif"_s,
-                                              u"%1_%2.png"_s.arg(dados.FiltroExtra() ? u"extra"_s : u"destino"_s)
-                                                  .arg(numero),
-                                              u"png"_s);
+    TPedidoArquivo pedido;
+    pedido.Salvar = true;
+    pedido.Titulo = u"Exportar Imagem do Destino"_s;
+    pedido.Filtro = u"Imagem PNG (*.png)|*.png|Animação GIF (*.gif)|*.gif"_s;
+    pedido.Proposto = u"%1_%2.png"_s.arg(dados.FiltroExtra() ? u"extra"_s : u"destino"_s).arg(numero);
+    pedido.Extensao = u"png"_s;
+    pedido.Pasta = PastaDosProjetos();
+    const QString arquivo = TDialogos::Perguntar(pedido);
     if (arquivo.isEmpty())
-        return;
+        return {};
     const QString tipo = QFileInfo(arquivo).suffix().toLower();
     if (tipo != u"png" && tipo != u"gif")
         throw TErro(u"ATENÇÃO:\r\nInforme um nome de arquivo terminado em .png (imagem) ou .gif (animação)."_s);
@@ -33,4 +37,5 @@ void ExportarImagemDoDestino(TDtm_Destino &dados, int numero)
         imagem.GravarPng(arquivo);
     else
         TAnimacaoDestino(imagem).GravarGif(arquivo);
+    return arquivo;
 }

@@ -79,10 +79,24 @@ void TFrm_PrincipalVeltronix::instalarEventosDaLista()
     l.AoInserirDestinoAqui = [this, &s] { passo(TTipoPasso::InserirDestinoAqui, [&s] { s.InsereDestinoAqui(); }); };
     l.AoInserirDestinoNoFinal = [this, &s] { passo(TTipoPasso::NovoDestinoNoFinal, [&s] { s.NovoDestinoNoFinal(); }); };
     l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
-    l.AoRemoverDestino = [this, &s] { passo(TTipoPasso::ExcluirDestino, [&s] { s.ExcluiDestino(); }); };
+    l.AoRemoverDestino = [this, &s, &l] {
+        // The later numbers move down: the status bar says what happened and how to take it back.
+        const bool havia = l.Dados().TemLinhas() && !l.SemRotulos();
+        const int numero = s.NumeroSelecionado();
+        passo(TTipoPasso::ExcluirDestino, [&s] { s.ExcluiDestino(); });
+        if (havia)
+            avisar((l.ModoExtra ? u"Extra %1 removido; Ctrl+Z desfaz"_s : u"Destino %1 removido; Ctrl+Z desfaz"_s)
+                       .arg(numero));
+    };
     l.AoHorarioSaida = [this, &s] { passo(TTipoPasso::Relogio, [&s] { s.InsereHorario(); }); };
     l.AoImportarLista = [this] { ImportarLista(); };
-    l.AoExportarImagem = [&l](int numero) { ExportarImagemDoDestino(l.Dados(), numero); };
+    l.AoExportarImagem = [this, &l](int numero) {
+        const QString arquivo = ExportarImagemDoDestino(l.Dados(), numero);
+        if (!arquivo.isEmpty())
+            avisar((l.ModoExtra ? u"Imagem do extra %1 salva em %2"_s : u"Imagem do destino %1 salva em %2"_s)
+                       .arg(numero)
+                       .arg(QDir::toNativeSeparators(arquivo)));
+    };
     l.AoAbrirDestino = [this] {
         if (TFme_Painel *e = Editor())
             e->ConcluirPasso();
@@ -263,6 +277,7 @@ void TFrm_PrincipalVeltronix::abrirArquivo(const QString &arquivo)
     }
     Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
     projeto->NomeArquivo = arquivo;
+    LembrarPastaDosProjetos(arquivo);
 }
 
 void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
@@ -292,6 +307,7 @@ void TFrm_PrincipalVeltronix::SalvarProjeto(bool &parou)
             const bool salvou = Fme_Destinos->Dados().SalvarArquivo(projeto->NomeArquivo);
             projeto->Alterado = !salvou;
             if (salvou) {
+                LembrarPastaDosProjetos(projeto->NomeArquivo);
                 if (h)
                     h->MarcarSalvo();
                 parou = false;
@@ -322,7 +338,8 @@ void TFrm_PrincipalVeltronix::SalvarComoProjeto()
                 return;
             if (THistorico *h = Historico())
                 h->Concluir();
-            Fme_Destinos->Dados().SalvarArquivo(nome);
+            if (Fme_Destinos->Dados().SalvarArquivo(nome))
+                LembrarPastaDosProjetos(nome);
             Sincronizacao.SelecionarLinhaDosPaineis();
         },
         [&] {
@@ -445,6 +462,7 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
     pedido.Salvar = true;
     pedido.Titulo = u"Salvar no PenDrive..."_s;
     pedido.Filtro = u"Arquivos PenDrive (*.art)|*.art|Todos os Arquivos (*.*)|*.*"_s;
+    pedido.PerguntarSeExiste = false; // the builder asks, once
     pedido.Pasta = TPenDrive::PastaInicial(unidades, TPenDrive::LerUltimoDestino());
     for (const TUnidadeRemovivel &u : unidades)
         pedido.Atalhos << u.Pasta;
@@ -452,8 +470,8 @@ void TFrm_PrincipalVeltronix::TransferirProjeto()
     if (nome.trimmed().isEmpty())
         return;
     TGeracaoArquivo geracao;
-    geracao.ConfirmarSobrescrita = [](const QString &arquivo) {
-        return TMensagem::Pergunta(u"ATENÇÃO:\rO Arquivo selecionado já existe: %1\rDeseja substituí-lo?"_s.arg(arquivo),
+    geracao.ConfirmarSobrescrita = [](const QString &) {
+        return TMensagem::Pergunta(u"ATENÇÃO: O Arquivo selecionado já existe. Deseja sobrepor o arquivo existente?"_s,
                                    TTipoMensagem::mtConfirmation, TMensagem::mrNo, TMensagem::mbYesNo)
                == TMensagem::mrYes;
     };
@@ -481,8 +499,11 @@ void TFrm_PrincipalVeltronix::ImportarLista()
     TFme_Painel *e = Editor();
     if (!e)
         return;
-    const QString arquivo = TDialogos::Abrir(u"Importar Lista de Destinos..."_s,
-                                             u"Lista de Destinos (*.csv)|*.csv|Todos os Arquivos (*.*)|*.*"_s);
+    TPedidoArquivo pedido;
+    pedido.Titulo = u"Importar Lista de Destinos..."_s;
+    pedido.Filtro = u"Lista de Destinos (*.csv)|*.csv|Todos os Arquivos (*.*)|*.*"_s;
+    pedido.Pasta = PastaDosProjetos();
+    const QString arquivo = TDialogos::Perguntar(pedido);
     if (arquivo.isEmpty())
         return;
     TArquivoDisco::ExigirLeitura(arquivo);

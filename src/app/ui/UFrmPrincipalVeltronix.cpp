@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/UVersao.h"
 #include "app/ui/UEjecaoPenDrive.h"
@@ -33,6 +34,7 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int alturaLista = 202;
 constexpr int alturaBotoes = 27;
+constexpr int larguraProgresso = 325; // the progress label as designed
 constexpr int larguraNumero = 55;
 constexpr int intervaloInicial = 1000; // ms from the window's creation to the selection
 constexpr int intervaloAviso = 15000;  // ms a notice stays in the status bar
@@ -143,7 +145,7 @@ void TFrm_PrincipalVeltronix::criarBarraDeBotoes(QWidget *centro)
     Pnl_Botoes->setFixedHeight(alturaBotoes);
     Lbl_Salvando = new QLabel(Pnl_Botoes);
     Lbl_Salvando->setObjectName(u"Lbl_Salvando"_s);
-    Lbl_Salvando->setGeometry(4, 0, 325, alturaBotoes);
+    Lbl_Salvando->setGeometry(4, 0, larguraProgresso, alturaBotoes);
     QFont tahoma(u"Tahoma"_s);
     tahoma.setPixelSize(23);
     Lbl_Salvando->setFont(tahoma);
@@ -162,13 +164,15 @@ void TFrm_PrincipalVeltronix::criarBarraDeBotoes(QWidget *centro)
         auto *b = new QPushButton(legenda, Pnl_Botoes);
         b->setObjectName(nome);
         b->setFont(arial);
-        b->setFixedSize(125, 25);
+        // As designed, or as wide as the caption where the desktop's fonts need more.
+        b->setFixedSize(std::max(125, b->sizeHint().width()), 25);
         b->setAutoDefault(false);
         b->setVisible(false);
         return b;
     };
     Btn_SalvarProjeto = botao(u"Btn_SalvarProjeto"_s, u"Salvar no HD"_s);
-    Btn_ImprimirProjeto = botao(u"Btn_ImprimirProjeto"_s, u"Imprimir Archivo (F8)"_s);
+    // F8 clears the active panel: printing has the desktop's key, and says so.
+    Btn_ImprimirProjeto = botao(u"Btn_ImprimirProjeto"_s, u"Imprimir Archivo (Ctrl+P)"_s);
     Btn_TransferirProjeto = botao(u"Btn_TransferirProjeto"_s, u"Salvar no PenDrive"_s);
     btn_VolaraSelecao = botao(u"btn_VolaraSelecao"_s, u"Volver a Selecion"_s);
     QPalette vermelho = btn_VolaraSelecao->palette();
@@ -208,7 +212,8 @@ void TFrm_PrincipalVeltronix::criarAcoes()
     Act_TransferirProjeto = acao(u"Act_TransferirProjeto"_s, u"Gravar no PenDrive (F7)"_s, {},
                                  [this] { TransferirProjeto(); });
     Act_SalvarComoProjeto = acao(u"Act_SalvarComoProjeto"_s, u"Salvar Como..."_s, {}, [this] { SalvarComoProjeto(); });
-    Act_ImprimirProjeto = acao(u"Act_ImprimirProjeto"_s, u"Imprimir Arquivo (F8)"_s, {}, [this] { Imprimir(); });
+    Act_ImprimirProjeto = acao(u"Act_ImprimirProjeto"_s, u"Imprimir Arquivo (Ctrl+P)"_s,
+                               QKeySequence(Qt::CTRL | Qt::Key_P), [this] { Imprimir(); });
     Act_VoltaraSelecao = acao(u"Act_VoltaraSelecao"_s, u"Voltar a Seleção"_s, {}, [this] { VoltarASelecao(); });
     Act_AlinhaEsquerda = acao(u"Act_AlinhaEsquerda"_s, u"Alinha Esquerda"_s, Qt::Key_F5, [this] { Alinhar(0); });
     Act_AlinhaCentro = acao(u"Act_AlinhaCentro"_s, u"Alinha Centro"_s, Qt::Key_F6, [this] { Alinhar(2); });
@@ -320,7 +325,7 @@ void TFrm_PrincipalVeltronix::posicionarBotoes()
     btn_VolaraSelecao->move(width() - btn_VolaraSelecao->width() - 40, y);
     Btn_TransferirProjeto->move(btn_VolaraSelecao->x() - Btn_TransferirProjeto->width() - 2, y);
     Btn_ImprimirProjeto->move(Btn_TransferirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
-    Btn_SalvarProjeto->move(Btn_ImprimirProjeto->x() - Btn_ImprimirProjeto->width() - 2, y);
+    Btn_SalvarProjeto->move(Btn_ImprimirProjeto->x() - Btn_SalvarProjeto->width() - 2, y);
     Btn_Refazer->move(Btn_SalvarProjeto->x() - Btn_Refazer->width() - 6, (alturaBotoes - Btn_Refazer->height()) / 2);
     Btn_Desfazer->move(Btn_Refazer->x() - Btn_Desfazer->width() - 2, Btn_Refazer->y());
 }
@@ -334,6 +339,8 @@ void TFrm_PrincipalVeltronix::resizeEvent(QResizeEvent *evento)
 void TFrm_PrincipalVeltronix::MostrarProgresso(const QString &texto)
 {
     Lbl_Salvando->setText(texto);
+    // As designed, or as wide as the text needs.
+    Lbl_Salvando->resize(std::max(larguraProgresso, Lbl_Salvando->sizeHint().width()), Lbl_Salvando->height());
     Lbl_Salvando->setEnabled(true);
     Lbl_Salvando->setVisible(Lbl_Salvando->isEnabled());
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/UModeloTabela.h"
 #include "data/ui/URotuloDelegado.h"
@@ -20,8 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int alturaLinha = 17;
 constexpr int alturaBotoes = 35;
-constexpr int larguraNumero = 54;
-constexpr int larguraRotulo = 633;
+constexpr int numeroProjetado = 54; // the columns as designed, in pixels
+constexpr int rotuloProjetado = 633;
 const QColor amareloClaro(255, 255, 128); // 0x0080FFFF
 
 QPushButton *botao(QWidget *dono, const QString &nome, const QString &legenda)
@@ -121,8 +123,9 @@ TFme_Destinos::TFme_Destinos(QWidget *dono)
     QFont titulo(u"Tahoma"_s, 8);
     Dbg_DestinosExtras->horizontalHeader()->setFont(titulo);
     Dbg_DestinosExtras->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    Dbg_DestinosExtras->horizontalHeader()->resizeSection(0, larguraNumero);
-    Dbg_DestinosExtras->horizontalHeader()->resizeSection(1, larguraRotulo);
+    larguraNumero = numeroProjetado;
+    pesos = {rotuloProjetado};
+    Dbg_DestinosExtras->viewport()->installEventFilter(this);
     Dbg_DestinosExtras->setContextMenuPolicy(Qt::CustomContextMenu);
     coluna->addWidget(Dbg_DestinosExtras, 1);
     criarMenu();
@@ -279,6 +282,7 @@ void TFme_Destinos::DefinirModo(bool extra)
     Btn_SalvarDestino->setText(Act_SalvarDestino->text());
     Btn_RemoveDestino->setText(extra ? u"Remover Extra"_s : u"Remover Destino"_s);
     modelo->DefinirTitulo(u"NRO_DESTINO"_s, extra ? u"Nº Extra"_s : u"Nº Destino"_s);
+    ajustarColunas();
     Panel1->adjustSize();
     Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
 }
@@ -332,34 +336,55 @@ void TFme_Destinos::HabilitarControles()
 
 void TFme_Destinos::RemoverColunasRotulos()
 {
-    const int numero = LarguraColunaNumero();
     modelo->DefinirColunas({u"NRO_DESTINO"_s});
-    DefinirLarguraColunaNumero(numero);
+    pesos.clear();
+    ajustarColunas();
 }
 
 void TFme_Destinos::AdicionarColunaRotulo(int posicao, int largura)
 {
-    QStringList colunas = modelo->Colunas();
-    const int numero = LarguraColunaNumero();
-    QList<int> larguras;
-    for (int i = 1; i < colunas.size(); ++i)
-        larguras << Dbg_DestinosExtras->horizontalHeader()->sectionSize(i);
-    colunas << u"ROTULO%1"_s.arg(posicao);
-    larguras << largura;
-    modelo->DefinirColunas(colunas);
-    DefinirLarguraColunaNumero(numero);
-    for (int i = 0; i < larguras.size(); ++i)
-        Dbg_DestinosExtras->horizontalHeader()->resizeSection(i + 1, larguras.at(i));
+    modelo->DefinirColunas(modelo->Colunas() << u"ROTULO%1"_s.arg(posicao));
+    pesos << std::max(1, largura);
+    ajustarColunas();
 }
 
 int TFme_Destinos::LarguraColunaNumero() const
 {
-    return Dbg_DestinosExtras->horizontalHeader()->sectionSize(0);
+    return larguraNumero;
 }
 
 void TFme_Destinos::DefinirLarguraColunaNumero(int largura)
 {
-    Dbg_DestinosExtras->horizontalHeader()->resizeSection(0, largura);
+    larguraNumero = largura;
+    ajustarColunas();
+}
+
+void TFme_Destinos::ajustarColunas()
+{
+    QHeaderView *cabecalho = Dbg_DestinosExtras->horizontalHeader();
+    const int numero = std::max(larguraNumero, cabecalho->sectionSizeHint(0));
+    cabecalho->resizeSection(0, numero);
+    const int colunas = std::min(int(pesos.size()), modelo->columnCount() - 1);
+    if (colunas <= 0)
+        return;
+    const int livre = Dbg_DestinosExtras->viewport()->width() - numero;
+    qint64 soma = 0;
+    for (int i = 0; i < colunas; ++i)
+        soma += pesos[i];
+    // Each its share of what is left; the last one takes what rounding leaves.
+    int usado = 0;
+    for (int i = 0; i < colunas; ++i) {
+        const int largura = i + 1 < colunas ? int(qint64(livre) * pesos[i] / soma) : livre - usado;
+        cabecalho->resizeSection(i + 1, std::max(largura, cabecalho->sectionSizeHint(i + 1)));
+        usado += largura;
+    }
+}
+
+bool TFme_Destinos::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == Dbg_DestinosExtras->viewport() && evento->type() == QEvent::Resize)
+        ajustarColunas();
+    return QWidget::eventFilter(objeto, evento);
 }
 
 int TFme_Destinos::LarguraGrade() const

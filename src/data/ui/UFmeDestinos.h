@@ -43,7 +43,9 @@ public:
     void DesabilitarControles();
 
     // The label columns: every column but the number is removed, then one
-    // column per position is added ("ROTULO1".."ROTULO4").
+    // column per position is added ("ROTULO1".."ROTULO4"). The widths given
+    // are proportions: the columns fill the grid's width (the number column as
+    // given, or as wide as its title), and follow it when it is resized.
     void RemoverColunasRotulos();
     void AdicionarColunaRotulo(int posicao, int largura);
     int LarguraColunaNumero() const;
@@ -92,8 +94,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
+    // Sizes the columns to fill the grid's width.
+    void ajustarColunas();
     void criarBotoes(QWidget *barra);
     void criarMenu();
     void seguirCursor(int linha);
@@ -101,4 +106,6 @@ private:
     TDtm_Destino dados;
     TModeloTabela *modelo;
     int numeroSobOMouse = 0; // of the line the menu was opened on; 0 for none
+    int larguraNumero = 0;   // the number column as asked for
+    QList<int> pesos;        // of the label columns, in order
 };

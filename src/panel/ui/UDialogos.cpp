@@ -35,27 +35,38 @@ QString TDialogos::Perguntar(const TPedidoArquivo &pedido)
     dialogo.setAcceptMode(pedido.Salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setFileMode(pedido.Salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialogo.setDefaultSuffix(pedido.Extensao);
-    if (!pedido.Atalhos.isEmpty()) {
-        QList<QUrl> atalhos = dialogo.sidebarUrls();
-        for (const QString &pasta : pedido.Atalhos)
-            if (!atalhos.contains(QUrl::fromLocalFile(pasta)))
-                atalhos << QUrl::fromLocalFile(pasta);
-        dialogo.setSidebarUrls(atalhos);
-    }
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return QString();
-    return dialogo.selectedFiles().constFirst();
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite, !pedido.PerguntarSeExiste);
+    // The drives go into the sidebar for this dialog only: Qt keeps the sidebar
+    // it closes with, and a drive taken out would stay there.
+    const QList<QUrl> usuais = dialogo.sidebarUrls();
+    QList<QUrl> atalhos = usuais;
+    for (const QString &pasta : pedido.Atalhos)
+        if (!atalhos.contains(QUrl::fromLocalFile(pasta)))
+            atalhos << QUrl::fromLocalFile(pasta);
+    dialogo.setSidebarUrls(atalhos);
+    const bool aceito = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
+    dialogo.setSidebarUrls(usuais);
+    return aceito ? dialogo.selectedFiles().constFirst() : QString();
 }
 
 QString TDialogos::Abrir(const QString &titulo, const QString &filtro)
 {
-    return Perguntar({false, titulo, filtro, {}, {}, {}, {}});
+    TPedidoArquivo pedido;
+    pedido.Titulo = titulo;
+    pedido.Filtro = filtro;
+    return Perguntar(pedido);
 }
 
 QString TDialogos::Salvar(const QString &titulo, const QString &filtro, const QString &proposto,
                           const QString &extensao)
 {
-    return Perguntar({true, titulo, filtro, proposto, extensao, {}, {}});
+    TPedidoArquivo pedido;
+    pedido.Salvar = true;
+    pedido.Titulo = titulo;
+    pedido.Filtro = filtro;
+    pedido.Proposto = proposto;
+    pedido.Extensao = extensao;
+    return Perguntar(pedido);
 }
 
 int TDialogos::Executar(QDialog &janela)

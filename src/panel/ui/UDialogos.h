@@ -28,13 +28,14 @@ private:
 
 // What a file dialog would ask.
 struct TPedidoArquivo {
-    bool Salvar = false;  // a save dialog (asks before replacing a file); otherwise an open dialog
+    bool Salvar = false;  // a save dialog; otherwise an open dialog
     QString Titulo;
     QString Filtro;       // "Description|pattern|Description|pattern"
     QString Proposto;     // the name offered, may be empty
     QString Extensao;     // appended to a name typed without one ("ar1"), so the replace question sees it
     QString Pasta;        // where it starts; empty: where the dialog starts by itself
     QStringList Atalhos;  // folders its sidebar offers besides the usual ones (the pen drives)
+    bool PerguntarSeExiste = true; // a save dialog asks before replacing a file; unset, the caller asks
 };
 
 class TDialogos {

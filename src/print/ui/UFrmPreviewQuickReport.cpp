@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGraphicsView>
 #include <QKeyEvent>
@@ -161,9 +162,9 @@ void TFrm_PreviewQuickReport::OcuparAreaDeTrabalho()
     const QScreen *tela = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!tela)
         return;
-    const QRect area = tela->availableGeometry();
-    setGeometry(area);
-    setFixedSize(area.size());
+    // The work area, frame included where a window manager draws one: maximised.
+    setGeometry(tela->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TFrm_PreviewQuickReport::Gerar()
@@ -360,7 +361,7 @@ void TFrm_PreviewQuickReport::Act_ZoomOutExecute()
         definirZoom(zoom - passoZoom);
 }
 
-template <typename F> void TFrm_PreviewQuickReport::ocupado(F &&comando)
+template <typename F> bool TFrm_PreviewQuickReport::ocupado(F &&comando)
 {
     definirEstado(TEstado::Ocupado);
     const auto fim = qScopeGuard([this] {
@@ -371,7 +372,9 @@ template <typename F> void TFrm_PreviewQuickReport::ocupado(F &&comando)
         comando();
     } catch (const TErro &e) {
         TMensagem::Mensagem(e.Mensagem, TTipoMensagem::mtError);
+        return false;
     }
+    return true;
 }
 
 void TFrm_PreviewQuickReport::ExportarPDF(const QString &arquivo)
@@ -386,7 +389,8 @@ void TFrm_PreviewQuickReport::Act_SalvarExecute()
                                      u"Arquivo PDF (*.pdf *.PDF)"_s);
     if (arquivo.isEmpty())
         return;
-    ocupado([&] { ExportarPDF(arquivo); });
+    if (ocupado([&] { ExportarPDF(arquivo); }))
+        StatusBar->showMessage(u"Lista salva em %1"_s.arg(QDir::toNativeSeparators(arquivo)));
 }
 
 void TFrm_PreviewQuickReport::Act_ImprimirExecute()

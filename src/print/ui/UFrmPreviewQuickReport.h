@@ -93,8 +93,9 @@ private:
     void definirZoom(int percentual);
     void rolar(QScrollBar *barra, int sentido);
     void definirEstado(TEstado estado);
-    // Runs a long command with the state "Ocupado" and the progress bar, then "Concluído".
-    template <typename F> void ocupado(F &&comando);
+    // Runs a long command with the state "Ocupado" and the progress bar, then "Concluído";
+    // false when it failed (its error shown).
+    template <typename F> bool ocupado(F &&comando);
 
     QList<TPaginaRelatorio> paginas;
     QString titulo;

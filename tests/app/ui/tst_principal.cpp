@@ -21,6 +21,7 @@
 
 #include "app/UImagemDestino.h"
 #include "app/UPenDrive.h"
+#include "app/projeto_fixture.h"
 #include "app/UProjetoArquivo.h"
 #include "app/URecuperacao.h"
 #include "app/UVersao.h"
@@ -101,26 +102,32 @@ private slots:
         QCOMPARE(j.janela.PainelStatus[2]->text(), u"Versão: "_s + TextoVersao() + u"     "_s);
         QCOMPARE(j.Lista().Dbg_DestinosExtras->model()->columnCount(), 4);
         QVERIFY(j.Lista().Btn_SalvarDestino->isEnabled() && j.Lista().Dbg_DestinosExtras->isEnabled());
-        QCOMPARE(j.Lista().Dbg_DestinosExtras->horizontalHeader()->sectionSize(0), 55);
-        // The four buttons from the right edge, 2 pixels apart, 40 from the edge.
+        QCOMPARE(j.Lista().Dbg_DestinosExtras->horizontalHeader()->sectionSize(0),
+                 std::max(55, j.Lista().Dbg_DestinosExtras->horizontalHeader()->sectionSizeHint(0)));
+        // The four buttons from the right edge, 2 pixels apart, 40 from the edge, each at
+        // least 125 wide and as wide as its caption ("Imprimir Archivo (Ctrl+P)").
         QCOMPARE(j.janela.btn_VolaraSelecao->x(), j.janela.width() - 125 - 40);
         QCOMPARE(j.janela.Btn_TransferirProjeto->x(), j.janela.btn_VolaraSelecao->x() - 127);
+        QCOMPARE(j.janela.Btn_ImprimirProjeto->x(),
+                 j.janela.Btn_TransferirProjeto->x() - j.janela.Btn_ImprimirProjeto->width() - 2);
         QCOMPARE(j.janela.Btn_SalvarProjeto->x(), j.janela.Btn_ImprimirProjeto->x() - 127);
+        QVERIFY(j.janela.Btn_ImprimirProjeto->width() >= j.janela.Btn_ImprimirProjeto->sizeHint().width());
     }
 
-    // A grid 860 pixels wide with a 55-pixel number column and three signs: 468, 268, 268.
+    // Three signs: proportions 468, 268, 268 (the front 200 wider) over the
+    // width the number column leaves; the columns fill the grid.
     void largurasDasColunas()
     {
         TJanela j;
         novoProjeto(j, {3, 1, 2, 0});
-        j.Lista().Dbg_DestinosExtras->resize(860, 100);
-        const int largura = j.janela.PrepararColunas(3);
-        j.janela.DimensionaPaineis(largura);
-        QHeaderView *h = j.Lista().Dbg_DestinosExtras->horizontalHeader();
-        QCOMPARE(h->sectionSize(0), 55);
-        QCOMPARE(h->sectionSize(1), 468);
-        QCOMPARE(h->sectionSize(2), 268);
-        QCOMPARE(h->sectionSize(3), 268);
+        QTableView *grade = j.Lista().Dbg_DestinosExtras;
+        QHeaderView *h = grade->horizontalHeader();
+        QCOMPARE(h->length(), grade->viewport()->width());
+        const int livre = grade->viewport()->width() - h->sectionSize(0);
+        QVERIFY(h->sectionSize(0) >= 55);
+        QVERIFY(qAbs(h->sectionSize(2) - h->sectionSize(3)) <= 1);
+        QVERIFY(h->sectionSize(1) > h->sectionSize(2));
+        QCOMPARE(h->sectionSize(1) + h->sectionSize(2) + h->sectionSize(3), livre);
     }
 
     // The title follows the file: a file that was deleted shows " [ NOVO ]" again.
@@ -144,7 +151,8 @@ private slots:
         QVERIFY(!j.janela.Act_SalvarProjeto->isEnabled() && j.janela.Act_VoltaraSelecao->isEnabled());
     }
 
-    // F8 clears the active panel and its slot, never prints; without a project F5 to F8 and F12 do nothing.
+    // F8 clears the active panel and its slot, never prints; Ctrl+P prints. Without a
+    // project F5 to F8 and F12 do nothing.
     void teclasDoPainel()
     {
         TJanela j;
@@ -161,8 +169,9 @@ private slots:
         j.Tecla(Qt::Key_F8);
         QVERIFY(j.Painel(2).EstaVazio());
         QVERIFY(j.impressoes.isEmpty());
-        j.janela.Act_ImprimirProjeto->trigger();
+        j.Tecla(Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(j.impressoes, (QList<QList<bool>>{{true, true, false, false}}));
+        QCOMPARE(j.janela.Btn_ImprimirProjeto->text(), u"Imprimir Archivo (Ctrl+P)"_s);
         QVERIFY(!j.janela.Lbl_Salvando->isVisible());
     }
 
@@ -733,6 +742,31 @@ private slots:
         QVERIFY(!QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
     }
 
+    // The project's file dialogs start in the folder of the project opened or
+    // saved last, and take a name typed without ".ar1".
+    void dialogosNaPastaDoProjeto()
+    {
+        const QString pastaProjeto = caminho(u"projetos da garagem"_s);
+        QVERIFY(QDir().mkpath(pastaProjeto));
+        const QString arquivo = pastaProjeto + u"/linha.ar1"_s;
+        {
+            TDtm_Destino d;
+            d.AbrirTabelas({});
+            GravarLinha(d, Linha(1, 1, Fixture::Conteudo(8, 80, {QPoint(1, 1)}), u"UM"_s));
+            QVERIFY(d.SalvarArquivo(arquivo));
+        }
+        TJanela j;
+        TRespostasDialogos d;
+        abrir(d, arquivo);
+        j.janela.Timer1Timer();
+        QVERIFY(j.janela.Projeto());
+        QCOMPARE(d.Pedidos().first().Extensao, u"ar1"_s);
+        d.ResponderArquivo(QString());
+        j.janela.Act_SalvarComoProjeto->trigger();
+        QCOMPARE(d.Pedidos().last().Titulo, u"Salvar Archivo Como..."_s);
+        QCOMPARE(d.Pedidos().last().Pasta, pastaProjeto);
+    }
+
     // Written to a pen drive: the dialog starts on it (its sidebar lists it),
     // the message says the drive can be pulled out and, where the desktop can
     // take it out, offers "Ejetar". The next transfer starts in the folder used.
@@ -781,6 +815,7 @@ private slots:
             QCOMPARE(d.Pedidos().first().Atalhos, QStringList{pen});
         }
         QVERIFY(QFile::exists(arquivo));
+        QCOMPARE(r.Pedidos().size(), 2); // no question of the builder's: the file was new
         const TPedidoMensagem &aviso = r.Pedidos().last();
         if (removivel) {
             QCOMPARE(aviso.Texto, u"O Archivo foi salvo !\r\nArquivo gravado no pen drive PENDRIVE (%1).\r\nPode "
@@ -793,13 +828,21 @@ private slots:
         QVERIFY(r.Inesperados().isEmpty());
 
         // The next time: the folder used on the drive; after a folder elsewhere,
-        // the drive mounted comes first.
-        TRespostasMensagem sim({TMensagem::mrYes});
+        // the drive mounted comes first. The file exists: one question, the
+        // builder's (the dialog asks none), and No leaves it.
+        TRespostasMensagem sim({TMensagem::mrYes, TMensagem::mrNo});
         TRespostasDialogos d;
-        d.ResponderArquivo(QString()); // cancelled
+        d.ResponderArquivo(arquivo);
+        const QByteArray antes = Fixture::LerArquivo(arquivo);
         QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
         QCOMPARE(d.Pedidos().size(), 1);
         QCOMPARE(d.Pedidos().first().Pasta, removivel ? QFileInfo(arquivo).absolutePath() : pen);
+        QVERIFY(!d.Pedidos().first().PerguntarSeExiste);
+        QCOMPARE(sim.Pedidos().size(), 2);
+        QCOMPARE(sim.Pedidos().last().Texto,
+                 u"ATENÇÃO: O Arquivo selecionado já existe. Deseja sobrepor o arquivo existente?"_s);
+        QCOMPARE(sim.Pedidos().last().ResultadoPadrao, TMensagem::mrNo);
+        QCOMPARE(Fixture::LerArquivo(arquivo), antes);
     }
 
     // A whole day: front and rear, two destinations and an extra with a clock, saved, closed,

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableView>
+#include <QApplication>
 #include <QtTest>
 
 #include "app/projeto_fixture.h"
@@ -173,22 +174,34 @@ private slots:
         QCOMPARE(pedidos, numeros);
     }
 
-    // One label column per fitted sign; the number column keeps its width.
+    // One label column per fitted sign. The columns fill the grid's width, in
+    // the proportions given, and follow it; the number column is as wide as
+    // given or as its title ("Nº Destino" whole).
     void colunas()
     {
         TLista t;
+        t.lista->resize(860, 300);
         t.lista->RemoverColunasRotulos();
         t.lista->DefinirLarguraColunaNumero(55);
         for (const auto &[posicao, largura] : {std::pair{1, 468}, std::pair{2, 268}, std::pair{3, 268}})
             t.lista->AdicionarColunaRotulo(posicao, largura);
-        QHeaderView *h = t.lista->Dbg_DestinosExtras->horizontalHeader();
-        const QAbstractItemModel *m = t.lista->Dbg_DestinosExtras->model();
+        QTableView *grade = t.lista->Dbg_DestinosExtras;
+        QHeaderView *h = grade->horizontalHeader();
+        const QAbstractItemModel *m = grade->model();
         QCOMPARE(m->columnCount(), 4);
         QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), u"Lateral"_s);
-        QCOMPARE(h->sectionSize(0), 55);
-        QCOMPARE(h->sectionSize(1), 468);
-        QCOMPARE(h->sectionSize(2), 268);
-        QCOMPARE(h->sectionSize(3), 268);
+        for (int largura : {860, 1300, 600}) {
+            t.lista->resize(largura, 300);
+            QApplication::processEvents();
+            const int numero = h->sectionSize(0);
+            QCOMPARE(numero, std::max(55, h->sectionSizeHint(0)));
+            QCOMPARE(h->length(), grade->viewport()->width());
+            const int livre = grade->viewport()->width() - numero;
+            QVERIFY(qAbs(h->sectionSize(1) - livre * 468 / 1004) <= 1);
+            QVERIFY(qAbs(h->sectionSize(2) - livre * 268 / 1004) <= 1);
+        }
+        t.lista->DefinirModo(true);
+        QVERIFY(h->sectionSize(0) >= h->sectionSizeHint(0));
     }
 
     // A drawn label: the first part black, the second green, to its right.

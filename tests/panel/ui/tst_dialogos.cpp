@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -14,6 +16,8 @@ using namespace Qt::StringLiterals;
 class TesteDialogos : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void pastaEAtalhos()
     {
         QTemporaryDir pasta;
@@ -41,6 +45,32 @@ private slots:
         QCOMPARE(TDialogos::Perguntar(pedido), QString());
         QCOMPARE(diretorio, pen);
         QVERIFY(atalhos.contains(QUrl::fromLocalFile(pen)));
+    }
+
+    // An open dialog takes a name typed without its extension: "p1" opens "p1.ar1".
+    void abrirSemExtensao()
+    {
+        QTemporaryDir pasta;
+        QVERIFY(pasta.isValid());
+        QFile f(pasta.filePath(u"p1.ar1"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+            auto *dialogo = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *nome = dialogo->findChild<QLineEdit *>(u"fileNameEdit"_s);
+            QVERIFY(nome);
+            nome->setText(u"p1"_s);
+            QTest::keyClick(nome, Qt::Key_Return);
+            if (QApplication::activeModalWidget() == dialogo)
+                dialogo->reject();
+        });
+        TPedidoArquivo pedido;
+        pedido.Titulo = u"Abrir Archivo..."_s;
+        pedido.Filtro = u"Tipo de Archivo (*.ar1)|*.ar1"_s;
+        pedido.Extensao = u"ar1"_s;
+        pedido.Pasta = pasta.path();
+        QCOMPARE(TDialogos::Perguntar(pedido), pasta.filePath(u"p1.ar1"_s));
     }
 };
 
