@@ -26,7 +26,9 @@ TDadosListagem DadosDaListagem(const TTabelaMemoria &rotulos, const std::array<b
     dados.Presentes = presentes;
     dados.TituloJanela = tituloJanela;
     dados.TituloNumero = tituloNumero;
-    dados.DataHora = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    // As Brazil writes it ("10/12/2026 14:07"), whatever the machine's language.
+    dados.DataHora = QLocale(QLocale::Portuguese, QLocale::Brazil).toString(QDateTime::currentDateTime(),
+                                                                           QLocale::ShortFormat);
     const int numero = rotulos.IndiceObrigatorio(u"NRO_DESTINO"_s);
     std::array<int, QtdPosicoes> indices{};
     for (int p = 0; p < QtdPosicoes; ++p) {

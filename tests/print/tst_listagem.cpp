@@ -1,4 +1,5 @@
 #include <QFontMetricsF>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "data/dtm_fixture.h"
@@ -288,7 +289,9 @@ private slots:
                                                                   u"Frontal Aux."_s}));
         QCOMPARE(dados.TituloJanela, u"Título"_s);
         QCOMPARE(dados.TituloNumero, u"Nº Destino"_s);
-        QCOMPARE(dados.DataHora.isEmpty(), false);
+        // Brazil's short date and time: "10/12/2026 14:07".
+        QVERIFY2(QRegularExpression(u"^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"_s).match(dados.DataHora).hasMatch(),
+                 qPrintable(dados.DataHora));
         QStringList linhas;
         for (const TDadosListagem::TLinha &l : dados.Linhas)
             linhas << l.Numero + u':' + QStringList(l.Rotulos.begin(), l.Rotulos.end()).join(u'|');
