@@ -428,26 +428,14 @@ void TFrm_PrincipalVeltronix::DimensionaPaineis(int larguraRotulos)
 // The alignment keys click the font tool's button when it is enabled and not down.
 void TFrm_PrincipalVeltronix::Alinhar(int botao)
 {
-    TFme_Painel *e = Editor();
-    if (!e || !e->PainelAtivo())
-        return;
-    QToolButton *b = botao == 0 ? e->Fme_Fontes->Btn_AlinhaEsquerda
-                     : botao == 2 ? e->Fme_Fontes->Btn_AlinhaCentro
-                                  : e->Fme_Fontes->Btn_AlinhaDireita;
-    if (b->isEnabled() && !b->isDown())
-        b->click();
+    if (TFme_Painel *e = Editor())
+        e->AlinharPainelAtivo(botao);
 }
 
 void TFrm_PrincipalVeltronix::LimpaTudo()
 {
-    TFme_Painel *e = Editor();
-    TPainelLed *ativo = e ? e->PainelAtivo() : nullptr;
-    if (!ativo)
-        return;
-    passo(TTipoPasso::LimparTudo, [&] {
-        e->Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), e->Fme_Rotativo->RotativoAtual);
-        ativo->Limpar();
-    });
+    if (TFme_Painel *e = Editor())
+        e->LimparTudo();
 }
 
 void TFrm_PrincipalVeltronix::QuadricularPainel()

@@ -101,17 +101,18 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(u"PopupMenu1"_s);
-    const auto item = [this](const QString &texto, Qt::Key tecla) {
+    const auto item = [this](const QString &texto, Qt::Key tecla, std::function<void()> comando) {
         QAction *a = PopupMenu1->addAction(texto);
-        // The keys belong to the main window's commands; the menu only shows them.
+        // The keys belong to the main window's commands, which run the same; the menu only shows them.
         a->setShortcut(QKeySequence(tecla));
         a->setShortcutContext(Qt::WidgetShortcut);
+        connect(a, &QAction::triggered, this, [comando = std::move(comando)] { comando(); });
     };
-    item(u"Alinha Esquerda"_s, Qt::Key_F5);
-    item(u"Alinha Centro"_s, Qt::Key_F6);
-    item(u"Alinha Direita"_s, Qt::Key_F7);
+    item(u"Alinha Esquerda"_s, Qt::Key_F5, [this] { AlinharPainelAtivo(0); });
+    item(u"Alinha Centro"_s, Qt::Key_F6, [this] { AlinharPainelAtivo(2); });
+    item(u"Alinha Direita"_s, Qt::Key_F7, [this] { AlinharPainelAtivo(1); });
     PopupMenu1->addSeparator()->setEnabled(false);
-    item(u"Limpar Tudo"_s, Qt::Key_F8);
+    item(u"Limpar Tudo"_s, Qt::Key_F8, [this] { LimparTudo(); });
 
     Tmr_Simulador = new QTimer(this);
     Tmr_Simulador->setObjectName(u"Tmr_Simulador"_s);
@@ -192,6 +193,7 @@ QWidget *TFme_Painel::criarCabecalho()
     Fme_Rolagem->setParent(Panel1);
     linha->addWidget(Fme_Rolagem);
     Fme_Fontes->setParent(Panel1);
+    Fme_Fontes->Gbx_Graficos->setTitle(u"Fuente/Texto"_s); // as the editor embeds it
     linha->addWidget(Fme_Fontes);
 
     QGroupBox *simulador = grupo(Panel1, u"Grp_Simulador"_s, u"Simulador"_s);
@@ -541,6 +543,28 @@ void TFme_Painel::ReiniciarEditor(bool completo)
 void TFme_Painel::ClicarRotativo(quint16 rotativo)
 {
     Fme_Rotativo->Rbt_RotativoClick(rotativo);
+}
+
+void TFme_Painel::AlinharPainelAtivo(int botao)
+{
+    if (!PainelAtivo())
+        return;
+    QToolButton *b = botao == 0   ? Fme_Fontes->Btn_AlinhaEsquerda
+                     : botao == 2 ? Fme_Fontes->Btn_AlinhaCentro
+                                  : Fme_Fontes->Btn_AlinhaDireita;
+    if (b->isEnabled() && !b->isDown())
+        b->click();
+}
+
+void TFme_Painel::LimparTudo()
+{
+    TPainelLed *ativo = PainelAtivo();
+    if (!ativo)
+        return;
+    Passo(TTipoPasso::LimparTudo, [&] {
+        Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), Fme_Rotativo->RotativoAtual);
+        ativo->Limpar();
+    });
 }
 
 void TFme_Painel::AbrirMenuOpcoes(TPainelLed *painel, int x, int y)

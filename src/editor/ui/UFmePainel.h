@@ -58,6 +58,12 @@ public:
     // A notice for the operator about the panels (a typed character refused, and why).
     std::function<void(const QString &aviso)> AoAvisar;
 
+    // The commands of the panels' context menu, also the main window's F5 to
+    // F8: the font tool's alignment button (0 left, 2 centre, 1 right) when it
+    // is enabled and not down; the active panel and its slot cleared, one step.
+    void AlinharPainelAtivo(int botao);
+    void LimparTudo();
+
     // The operator's handlers.
     void PainelAtivado(TPainelLed *painel);
     void AbrirMenuOpcoes(TPainelLed *painel, int x, int y);

@@ -84,6 +84,33 @@ private slots:
         QCOMPARE(e.Fme_CoresLED->Lbl_CorLED1->text(), u"Derecha:"_s);
     }
 
+    // Each item of the panels' menu does what it says, on the active panel; the
+    // font tool is captioned as the editor embeds it.
+    void menuDoPainelAge()
+    {
+        TJanela j({{1, 13, 96}, {2, 8, 80}});
+        QCOMPARE(j.editor->Fme_Fontes->Gbx_Graficos->title(), u"Fuente/Texto"_s);
+        j.ClicarPainel(2);
+        j.editor->FocarPainelAtivo();
+        QTest::keyClicks(j.Painel(2).CapturaDeTeclas(), u"AB"_s);
+        const auto acao = [&](const QString &texto) {
+            for (QAction *a : j.editor->PopupMenu1->actions())
+                if (a->text() == texto)
+                    return a;
+            return static_cast<QAction *>(nullptr);
+        };
+        acao(u"Alinha Centro"_s)->trigger();
+        QCOMPARE(j.Painel(2).Alinhamento(), TAlinhamento::taCenter);
+        acao(u"Alinha Direita"_s)->trigger();
+        QCOMPARE(j.Painel(2).Alinhamento(), TAlinhamento::taRightJustify);
+        acao(u"Alinha Esquerda"_s)->trigger();
+        QCOMPARE(j.Painel(2).Alinhamento(), TAlinhamento::taLeftJustify);
+        QVERIFY(!j.Painel(2).EstaVazio());
+        acao(u"Limpar Tudo"_s)->trigger();
+        QVERIFY(j.Painel(2).EstaVazio());
+        QVERIFY(j.Painel(1).EstaVazio());
+    }
+
     // Before any panel is shown the size labels read "0000".
     void semPaineis()
     {
