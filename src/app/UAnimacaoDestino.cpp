@@ -27,11 +27,11 @@ TAnimacaoDestino::TCiclo TAnimacaoDestino::medir()
         c.Rola = c.Rola || imagem.Rola(p);
     TEditorPaineis &e = imagem.Editor();
     e.LigarSimulador();
-    const auto desligar = qScopeGuard([&e] { e.DesligarSimulador(false); });
+    const auto desligar = qScopeGuard([&e] { e.DesligarSimulador(); });
 
     // A round of the rotating messages: from the first slot until the counter
     // comes back to it (eight slots at most), or until a message stays.
-    int intervalo = e.DefinirModoSimulador(true, false);
+    int intervalo = e.DefinirModoSimulador(true);
     const quint16 primeiro = e.ContadorSimulador;
     int mensagens = 1;
     for (int passo = 0; passo < 8 && intervalo > 0; ++passo) {
@@ -43,8 +43,13 @@ TAnimacaoDestino::TCiclo TAnimacaoDestino::medir()
         c.Repete = intervalo > 0;
     }
     c.Rotativo = mensagens > 1;
-    if (!c.Rotativo)
+    if (!c.Rotativo) {
         c.Duracao = c.Rola ? voltaDaRolagem() : 0;
+    } else if (c.Rola && c.Repete && c.Duracao > 0) {
+        // Whole rounds of the messages, enough for a whole pass of every scrolling text.
+        const int volta = voltaDaRolagem();
+        c.Duracao *= std::max(1, (volta + c.Duracao - 1) / c.Duracao);
+    }
     return c;
 }
 
@@ -58,7 +63,7 @@ int TAnimacaoDestino::voltaDaRolagem()
             rolam.push_back(imagem.Painel(p));
     int duracao = 0;
     for (int passo = 0; passo < maisPassos && !rolam.empty(); ++passo) {
-        duracao += std::max(imagem.Editor().PassoDeRolagem(false), MenorIntervalo);
+        duracao += std::max(imagem.Editor().PassoDeRolagem(), MenorIntervalo);
         std::erase_if(rolam, [](const TPainelLed *painel) { return painel->PrimeiraColuna() == 1; });
     }
     return duracao;
@@ -74,8 +79,8 @@ TAnimacaoDestino::TResumo TAnimacaoDestino::Percorrer(
     };
     TEditorPaineis &e = imagem.Editor();
     e.LigarSimulador();
-    const auto desligar = qScopeGuard([&e] { e.DesligarSimulador(false); });
-    const int primeiro = e.DefinirModoSimulador(true, false);
+    const auto desligar = qScopeGuard([&e] { e.DesligarSimulador(); });
+    const int primeiro = e.DefinirModoSimulador(true);
     // Two clocks, one time line: the next rotating step and the next scroll step.
     int agora = 0;
     int proximaTroca = ciclo.Rotativo && primeiro > 0 ? primeiro : nunca;
@@ -91,7 +96,7 @@ TAnimacaoDestino::TResumo TAnimacaoDestino::Percorrer(
             proximaTroca = intervalo > 0 ? agora + intervalo : nunca;
         }
         if (agora == proximoPasso)
-            proximoPasso = agora + std::max(e.PassoDeRolagem(false), MenorIntervalo);
+            proximoPasso = agora + std::max(e.PassoDeRolagem(), MenorIntervalo);
     }
     if (!ciclo.Repete) {
         // The message that stays, for ever.

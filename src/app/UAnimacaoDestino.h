@@ -10,12 +10,13 @@ class TImagemDestino;
 // picture of a state the simulator's own steps (TEditorPaineis) leave the
 // panels in. The signs that scroll move one column per scroll step; the
 // others show the rotating messages, each for its exposure time; both run on
-// one clock. (The operator's simulator does one or the other for all signs.)
+// one clock, as in the operator's simulator.
 // A sign without a message in a slot goes on showing the one it has
 // (TEditorPaineis::ManterSemMensagem, which TImagemDestino sets).
 //
-// One loop is a round of the rotating messages when there are two or more;
-// otherwise one pass of the longest scrolling text; otherwise one frame. An
+// One loop holds every sign's whole play: whole rounds of the rotating
+// messages, as many as a pass of the longest scrolling text needs; without
+// rotating messages, one pass of that text; otherwise one frame. An
 // exposure time of 0 stops the simulator on its message: the play then ends
 // there and does not start over. A scroll step lasts MenorIntervalo here
 // rather than the simulator's 5 ms: browsers show a GIF frame of less than

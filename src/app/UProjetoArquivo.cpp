@@ -91,12 +91,30 @@ QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipa
     QList<int> colunas;
     for (const TSinalEquipado &sinal : sinais)
         colunas.append(t.IndiceObrigatorio(u"ROTULO"_s + QString::number(sinal.Painel)));
+    const QSet<int> guardados = NumerosGuardados(dados);
     QStringList linhas;
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
+        if (!guardados.contains(t.ValorNaLinha(linha, numero).toInt()))
+            continue;
         QStringList campos{t.ValorNaLinha(linha, numero).toString()};
         for (int coluna : std::as_const(colunas))
             campos.append(EscaparCampo(t.ValorNaLinha(linha, coluna).toString()));
         linhas.append(campos.join(u'\t'));
     }
     return linhas;
+}
+
+QSet<int> NumerosGuardados(const TDtm_Destino &dados)
+{
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    QSet<int> numeros;
+    if (!t.Ativa())
+        return numeros;
+    const int extra = t.IndiceObrigatorio(u"EXTRA"_s);
+    const int numero = t.IndiceObrigatorio(u"NRO_DESTINO"_s);
+    const int novo = t.IndiceObrigatorio(u"NOVO"_s);
+    for (const QVector<QVariant> &linha : t.TodasAsLinhas())
+        if (linha.value(extra).toBool() == dados.FiltroExtra() && !linha.value(novo).toBool())
+            numeros.insert(linha.value(numero).toInt());
+    return numeros;
 }

@@ -3,6 +3,7 @@
 #include "app/UTransferencia.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,10 @@ QString NomeDoSinal(int painel);
 // and backslashes are written as \n, \r, \t, \0 and \\.
 QString EscaparCampo(const QString &rotulo);
 
-// The label table of the kind shown, one line per number: the number, then
-// the label of each fitted position (escaped as above), separated by tabs.
+// The label table of the kind shown, one line per number some sign has stored
+// (the pending line that waits for the next destination is none): the number,
+// then the label of each fitted position (escaped as above), separated by tabs.
 QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais);
+
+// The numbers of the kind shown that some sign has stored (not only a pending row).
+QSet<int> NumerosGuardados(const TDtm_Destino &dados);

@@ -22,8 +22,12 @@ void escreverLista(QTextStream &saida, const TDtm_Destino &dados, const QList<TS
         cabecalho << u"extra"_s;
     saida << cabecalho.join(separador) << '\n';
     const TTabelaMemoria &t = dados.Cds_Rotulos;
+    const QSet<int> guardados = NumerosGuardados(dados);
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
-        QStringList campos{t.ValorNaLinha(linha, t.IndiceObrigatorio(u"NRO_DESTINO"_s)).toString()};
+        const int numero = t.ValorNaLinha(linha, t.IndiceObrigatorio(u"NRO_DESTINO"_s)).toInt();
+        if (!guardados.contains(numero))
+            continue; // the pending line: no destination yet
+        QStringList campos{QString::number(numero)};
         for (const TSinalEquipado &sinal : sinais)
             campos << CampoDaLista(
                 t.ValorNaLinha(linha, t.IndiceObrigatorio(u"ROTULO"_s + QString::number(sinal.Painel))).toString(),

@@ -11,7 +11,6 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int esquerdaDaArea = 10;
 constexpr int vaoDaTraseira = 110; // between the side (or auxiliary) sign and the rear sign beside it
-constexpr int intervaloRolagem = 5; // ms between two scroll steps
 }
 
 TEditorPaineis::TEditorPaineis(TRotativos &rotativos)
@@ -65,6 +64,8 @@ void TEditorPaineis::LigarRotativos()
 
 void TEditorPaineis::GravarRotativoAtual()
 {
+    if (tocando)
+        return; // the simulator's play stores nothing
     const auto editar = qScopeGuard([this] {
         if (TPainelLed *ativo = PainelAtivo())
             ativo->AtivarEdicao();
@@ -126,6 +127,8 @@ void TEditorPaineis::FocarPainelAtivo()
 
 void TEditorPaineis::LigarSimulador()
 {
+    if (rotativos.GravarAoTrocar)
+        GravarRotativoAtual();
     RotativoSalvo = rotativos.RotativoAtual;
     for (TPainelLed *painel : paineis) {
         if (!painel || painel->Rolagem() == TRolagem::tsNenhum)
@@ -134,9 +137,12 @@ void TEditorPaineis::LigarSimulador()
         painel->DefinirColunaCursor(1);
         painel->DefinirPrimeiraColuna(1);
     }
+    manterAntes = ManterSemMensagem;
+    ManterSemMensagem = true;
+    tocando = true;
 }
 
-int TEditorPaineis::DefinirModoSimulador(bool ligado, bool rolar)
+int TEditorPaineis::DefinirModoSimulador(bool ligado)
 {
     for (TPainelLed *painel : paineis)
         if (painel)
@@ -144,24 +150,18 @@ int TEditorPaineis::DefinirModoSimulador(bool ligado, bool rolar)
     if (ligado && rotativos.RotativoMarcado() != 1)
         ClicarRotativo(1);
     ContadorSimulador = 0;
-    return PassoSimulador(rolar);
+    return PassoDeRotativo();
 }
 
-int TEditorPaineis::PassoSimulador(bool rolar)
+int TEditorPaineis::PassoDeRolagem()
 {
-    return rolar ? PassoDeRolagem(true) : PassoDeRotativo();
-}
-
-int TEditorPaineis::PassoDeRolagem(bool todos)
-{
-    // Once the last lit column has left the view the text starts over. The
-    // operator's simulator moves every panel, whatever its own scrolling.
+    // Once the last lit column has left the view the text starts over.
     for (TPainelLed *painel : paineis)
-        if (painel && (todos || painel->Rolagem() != TRolagem::tsNenhum))
+        if (painel && painel->Rolagem() != TRolagem::tsNenhum)
             painel->DefinirPrimeiraColuna(painel->UltimaColunaAcesa(true) < painel->PrimeiraColuna()
                                               ? 1
                                               : painel->PrimeiraColuna() + 1);
-    return intervaloRolagem;
+    return IntervaloRolagem;
 }
 
 int TEditorPaineis::PassoDeRotativo()
@@ -183,18 +183,22 @@ int TEditorPaineis::PassoDeRotativo()
     return 1000 * rotativos.SelecionarRotativo(rotativos.RotativoAtual, false).TempoExposicao;
 }
 
-void TEditorPaineis::DesligarSimulador(bool rolar)
+void TEditorPaineis::DesligarSimulador()
 {
-    DefinirModoSimulador(false, rolar);
+    DefinirModoSimulador(false);
+    // The operator's slot comes back whole: every panel shows it, message or not.
+    ManterSemMensagem = false;
     if (RotativoSalvo >= 1 && RotativoSalvo <= 8)
         ClicarRotativo(RotativoSalvo);
+    ManterSemMensagem = manterAntes;
+    tocando = false;
     for (TPainelLed *painel : paineis) {
         if (!painel)
             continue;
         if (painel->Rolagem() != TRolagem::tsNenhum)
             painel->DefinirColunaCursor(ColunaCursorSalva[size_t(painel->Tag - 1)]);
         else
-            // The scroll steps moved it too; left there, its text would stay out of sight.
+            // A scroll of another sign never moved it, but its view starts at the left.
             painel->DefinirPrimeiraColuna(1);
     }
 }

@@ -88,20 +88,26 @@ public:
     // (see ManterSemMensagem).
     void CarregarRotativoAtual();
 
-    // Simulator. Ligar saves the slot and the cursor columns of the scrolling
-    // panels; DefinirModoSimulador puts the panels in or out of ModoSimulador,
-    // ticks slot 1, resets the counter and runs one step. Each step returns
-    // the interval in ms until the next one; 0 means no next step.
+    // Simulator: the signs as the bus plays them. The signs that scroll move
+    // one column per scroll step; the others show the rotating messages, each
+    // for its exposure time; a sign without a message in a slot goes on showing
+    // the one it has (ManterSemMensagem). Both steps run side by side.
+    // Ligar stores what the panels show into the current slot (as a slot
+    // change would), then saves that slot and the cursor columns of the
+    // scrolling panels; the play stores nothing. DefinirModoSimulador puts the panels in or out of ModoSimulador,
+    // ticks slot 1, resets the counter and runs one rotating step. Each step
+    // returns the interval in ms until the next one; 0 means no next step.
     void LigarSimulador();
-    int DefinirModoSimulador(bool ligado, bool rolar);
-    int PassoSimulador(bool rolar); // PassoDeRolagem(true) or PassoDeRotativo()
-    // A scroll step: every panel (todos) or only the panels that scroll move one column.
-    int PassoDeRolagem(bool todos);
+    int DefinirModoSimulador(bool ligado);
+    // A scroll step: the panels that scroll move one column; IntervaloRolagem ms to the next.
+    static constexpr int IntervaloRolagem = 5;
+    int PassoDeRolagem();
     // A rotating step: the next slot that some present panel has.
     int PassoDeRotativo();
     // Back in the editing modes, the slot and the cursor columns of switching on
-    // restored. Panels that do not scroll show their first column again.
-    void DesligarSimulador(bool rolar);
+    // restored, every panel showing that slot again. Panels that do not scroll
+    // show their first column again.
+    void DesligarSimulador();
 
     // The models the operator can choose for a sign.
     struct TModelo {
@@ -147,4 +153,6 @@ protected:
 
 private:
     std::array<TPainelLed *, QtdPosicoes> paineis{};
+    bool tocando = false;     // the simulator plays: slot changes store nothing
+    bool manterAntes = false; // ManterSemMensagem before the simulator
 };

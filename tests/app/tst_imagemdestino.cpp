@@ -297,6 +297,36 @@ private slots:
         QCOMPARE(QImageReader(arquivo, "gif").loopCount(), 0);
     }
 
+    // A loop holds every sign's whole play: with two front messages of 1 s and
+    // a side text that takes 2.42 s to pass (to column 120, 121 steps of 20 ms),
+    // two rounds of the messages, in which the text passes whole.
+    void cicloComARolagemInteira()
+    {
+        TLinhaProjeto lateral;
+        lateral.Painel = 2;
+        lateral.Linhas = 6;
+        lateral.Colunas = 10;
+        lateral.Sentido = 1;
+        lateral.Conteudo[0] = Conteudo(6, 120, {QPoint(1, 1), QPoint(120, 6)});
+        TProjeto p({mensagens(1, 5, 12, 2)});
+        definirTempos(p.dados, {1, 1});
+        GravarLinha(p.dados, lateral);
+        TImagemDestino imagem(p.dados, 1);
+        TAnimacaoDestino animacao(imagem);
+        QCOMPARE(animacao.Duracao(), 4000);
+        QVERIFY(animacao.Repete());
+        int agora = 0;
+        bool voltou = false;
+        int maior = 1;
+        animacao.Percorrer([&](const QImage &, int duracao) {
+            maior = std::max(maior, imagem.Painel(2)->PrimeiraColuna());
+            voltou = voltou || (maior > 100 && imagem.Painel(2)->PrimeiraColuna() == 1);
+            agora += duracao;
+        });
+        QCOMPARE(agora, 4000);
+        QVERIFY(voltou);
+    }
+
     // A scrolling side sign moves one column per 20 ms frame, its text (to
     // column 6) coming back after 7 steps; a rotating front sign changes
     // message on the same clock, its rear sign with one message keeping it.

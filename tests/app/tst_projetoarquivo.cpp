@@ -77,7 +77,8 @@ private slots:
         QCOMPARE(texto(SinaisDoProjeto(d)), sinais);
     }
 
-    // The label table of each kind, with the labels of the fitted positions only.
+    // The label table of each kind, with the labels of the fitted positions only;
+    // the pending line (number 3) is no destination yet.
     void linhasDosRotulos()
     {
         TDtm_Destino d;
@@ -95,7 +96,7 @@ private slots:
         const TSinais sinais{{1, 8, 80}, {3, 8, 80}};
 
         QCOMPARE(LinhasDosRotulos(d, sinais),
-                 (QStringList{u"1\tCentro|Estação\tBairro"_s, u"2\tRua A\t"_s, u"3\t\t"_s}));
+                 (QStringList{u"1\tCentro|Estação\tBairro"_s, u"2\tRua A\t"_s}));
         MostrarTipo(d, true);
         QCOMPARE(LinhasDosRotulos(d, sinais), QStringList{u"1\t\tSem Passageiros"_s});
         QCOMPARE(LinhasDosRotulos(d, {{3, 8, 80}}), QStringList{u"1\tSem Passageiros"_s});

@@ -197,7 +197,7 @@ private slots:
         QList<int> intervalos;
         e.editor.DefinirPainelAtivo(1);
         for (int passo = 0; passo < 4; ++passo) {
-            intervalos << e.editor.PassoSimulador(false);
+            intervalos << e.editor.PassoDeRotativo();
             visitados << e.editor.ContadorSimulador;
         }
         QCOMPARE(visitados, (QList<int>{1, 2, 3, 1}));
@@ -230,7 +230,7 @@ private slots:
         e.editor.ManterSemMensagem = manter;
         QVERIFY(!e.TemConfiguracao(3, 2) || e.rotativos.Configuracao(3, 2).Vazio);
 
-        e.editor.DefinirModoSimulador(true, false);
+        e.editor.DefinirModoSimulador(true);
         QCOMPARE(e.Painel(3).Rotulo(), u"LINHA 5"_s);
         e.editor.PassoDeRotativo();
         QCOMPARE(e.rotativos.RotativoAtual, quint16(2));
@@ -246,55 +246,33 @@ private slots:
     {
         TEditor e({1});
         e.rotativos.Configuracao(1, 1).TempoExposicao = 0;
-        QCOMPARE(e.editor.PassoSimulador(false), 0);
+        QCOMPARE(e.editor.PassoDeRotativo(), 0);
     }
 
-    // The last lit column is 40: 1, 2, ..., 40, 41, then 1 again; a dark panel stays at 1. Every panel moves.
+    // The last lit column is 40: 1, 2, ..., 40, 41, then 1 again; a dark
+    // scrolling panel stays at 1; a panel that does not scroll never moves.
     void passoDeRolagem()
     {
-        TEditor e({1, 2});
+        TEditor e({1, 2, 3});
         TPainelLed &aceso = e.Painel(1);
-        aceso.Led(1, 40, true)->DefinirAcesa(true);
+        for (int p : {1, 2})
+            e.Painel(p).DefinirRolagem(TRolagem::tsEsquerda);
+        for (int p : {1, 3})
+            e.Painel(p).Led(1, 40, true)->DefinirAcesa(true);
         QList<int> colunas;
         for (int passo = 0; passo < 42; ++passo) {
-            QCOMPARE(e.editor.PassoSimulador(true), 5);
+            QCOMPARE(e.editor.PassoDeRolagem(), 5);
             colunas << aceso.PrimeiraColuna();
             QCOMPARE(e.Painel(2).PrimeiraColuna(), 1);
+            QCOMPARE(e.Painel(3).PrimeiraColuna(), 1);
         }
         QCOMPARE(colunas.mid(38), (QList<int>{40, 41, 1, 2}));
         QCOMPARE(colunas.first(), 2);
     }
 
-    // Both panels lit up to column 40, only the front one scrolling: the
-    // operator's step moves both, the step of the scrolling panels only the front.
-    void passoDosQueRolam_data()
-    {
-        QTest::addColumn<bool>("todos");
-        QTest::addColumn<QList<int>>("lateral");
-        QTest::newRow("every panel") << true << QList<int>{2, 3, 4};
-        QTest::newRow("only the scrolling ones") << false << QList<int>{1, 1, 1};
-    }
-    void passoDosQueRolam()
-    {
-        QFETCH(bool, todos);
-        QFETCH(QList<int>, lateral);
-        TEditor e({1, 2});
-        e.Painel(1).DefinirRolagem(TRolagem::tsEsquerda);
-        for (int p : {1, 2})
-            e.Painel(p).Led(1, 40, true)->DefinirAcesa(true);
-        QList<int> frente;
-        QList<int> lado;
-        for (int passo = 0; passo < 3; ++passo) {
-            QCOMPARE(e.editor.PassoDeRolagem(todos), 5);
-            frente << e.Painel(1).PrimeiraColuna();
-            lado << e.Painel(2).PrimeiraColuna();
-        }
-        QCOMPARE(frente, (QList<int>{2, 3, 4}));
-        QCOMPARE(lado, lateral);
-    }
-
-    // Off again: the slot of switching on, the cursor columns of the scrolling
-    // panels, and the first column for the others.
+    // The play stores nothing and shows each sign's own messages; off again:
+    // the slot of switching on (what the panels showed then, stored), the
+    // cursor columns of the scrolling panels, and the first column for the others.
     void desligarRestaura()
     {
         TEditor e({1, 2});
@@ -304,27 +282,37 @@ private slots:
         const int cursor = e.Painel(2).ColunaCursor();
         e.rotativos.ClicarRotativo(3);
         e.Painel(1).DigitarTexto(u"BAIRRO"_s);
+        const size_t registros = e.rotativos.Rotativos().size();
         e.editor.LigarSimulador();
         QCOMPARE(e.editor.RotativoSalvo, quint16(3));
         QCOMPARE(e.Painel(2).ColunaCursor(), 1);
-        QCOMPARE(e.editor.DefinirModoSimulador(true, true), 5);
+        QVERIFY(!e.rotativos.Configuracao(1, 3).Vazio); // what it showed, stored
+        QCOMPARE(e.editor.DefinirModoSimulador(true), 2000);
         QCOMPARE(e.Painel(1).Modo(), TModo::ModoSimulador);
         QCOMPARE(e.rotativos.RotativoAtual, quint16(1));
         QCOMPARE(e.Painel(1).Rotulo(), u"CENTRO"_s);
         for (int passo = 0; passo < 5; ++passo)
-            e.editor.PassoSimulador(true);
-        QCOMPARE(e.Painel(1).PrimeiraColuna(), 7);
-        QCOMPARE(e.Painel(2).PrimeiraColuna(), 7);
+            e.editor.PassoDeRolagem();
+        QCOMPARE(e.Painel(1).PrimeiraColuna(), 1);
+        QCOMPARE(e.Painel(2).PrimeiraColuna(), 6);
+        e.editor.PassoDeRotativo(); // slot 2 holds no message: the front keeps CENTRO
+        QCOMPARE(e.Painel(1).Rotulo(), u"CENTRO"_s);
+        e.editor.PassoDeRotativo();
+        QCOMPARE(e.Painel(1).Rotulo(), u"BAIRRO"_s);
+        QCOMPARE(e.rotativos.Rotativos().size(), registros);
 
-        e.editor.DesligarSimulador(true);
+        e.editor.DesligarSimulador();
         QCOMPARE(e.Painel(1).Modo(), TModo::ModoTexto);
         QCOMPARE(e.Painel(2).Modo(), TModo::ModoTexto);
         QCOMPARE(e.rotativos.RotativoAtual, quint16(3));
         QCOMPARE(e.rotativos.RotativoMarcado(), quint16(3));
+        QVERIFY(e.rotativos.GravarAoTrocar);
+        QVERIFY(!e.editor.ManterSemMensagem);
         QCOMPARE(e.Painel(2).ColunaCursor(), cursor);
-        QCOMPARE(e.Painel(2).PrimeiraColuna(), 8);
+        QCOMPARE(e.Painel(2).PrimeiraColuna(), 6);
         QCOMPARE(e.Painel(1).PrimeiraColuna(), 1);
         QCOMPARE(e.Painel(1).Rotulo(), u"BAIRRO"_s);
+        QVERIFY(e.rotativos.Configuracao(1, 2).Vazio);
     }
 
     void informarPainelAtivo()

@@ -118,6 +118,9 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
     Tmr_Simulador->setObjectName(u"Tmr_Simulador"_s);
     Tmr_Simulador->setInterval(intervaloInicial);
     connect(Tmr_Simulador, &QTimer::timeout, this, [this] { Tmr_SimuladorTimer(); });
+    Tmr_Rolagem = new QTimer(this);
+    Tmr_Rolagem->setObjectName(u"Tmr_Rolagem"_s);
+    connect(Tmr_Rolagem, &QTimer::timeout, this, [this] { Tmr_RolagemTimer(); });
 
     escolherCores();
     // A click on a tool leaves the keyboard with the panel being edited.
@@ -136,6 +139,7 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
 TFme_Painel::~TFme_Painel()
 {
     Tmr_Simulador->stop();
+    Tmr_Rolagem->stop();
     for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
         liberarPosicao(posicao);
 }
@@ -586,7 +590,15 @@ void TFme_Painel::programarSimulador(int intervalo)
 void TFme_Painel::DefinirModoSimulador(bool ligado)
 {
     simuladorLigado = ligado;
-    programarSimulador(TEditorPaineis::DefinirModoSimulador(ligado, Fme_Rolagem->Rolar));
+    programarSimulador(TEditorPaineis::DefinirModoSimulador(ligado));
+    bool rola = false;
+    for (int posicao = 1; posicao <= QtdPosicoes; ++posicao)
+        if (const TPainelLed *painel = Painel(posicao))
+            rola = rola || painel->Rolagem() != TRolagem::tsNenhum;
+    if (ligado && rola)
+        Tmr_Rolagem->start(IntervaloRolagem);
+    else
+        Tmr_Rolagem->stop();
 }
 
 void TFme_Painel::Tmr_SimuladorTimer()
@@ -594,7 +606,12 @@ void TFme_Painel::Tmr_SimuladorTimer()
     Tmr_Simulador->stop();
     int intervalo = 0;
     const auto retomar = qScopeGuard([&] { programarSimulador(intervalo); });
-    intervalo = PassoSimulador(Fme_Rolagem->Rolar);
+    intervalo = PassoDeRotativo();
+}
+
+void TFme_Painel::Tmr_RolagemTimer()
+{
+    PassoDeRolagem();
 }
 
 void TFme_Painel::Btn_IniciaSimuladorClick()
@@ -608,7 +625,8 @@ void TFme_Painel::Btn_IniciaSimuladorClick()
 void TFme_Painel::Btn_FinalizaSimuladorClick()
 {
     simuladorLigado = false;
-    DesligarSimulador(Fme_Rolagem->Rolar);
+    Tmr_Rolagem->stop();
+    DesligarSimulador();
     programarSimulador(0);
     if (AoAlterarSimulador)
         AoAlterarSimulador(this);

@@ -74,7 +74,8 @@ public:
     void Sbt_COLUNASBottomClick();
     void Btn_IniciaSimuladorClick();
     void Btn_FinalizaSimuladorClick();
-    void Tmr_SimuladorTimer();
+    void Tmr_SimuladorTimer(); // a rotating step
+    void Tmr_RolagemTimer();   // a scroll step
 
     QWidget *Pnl_Cabecalho;
     QWidget *Panel1;
@@ -94,7 +95,8 @@ public:
     TFme_Rolagem *Fme_Rolagem;
     TFme_Graficos *Fme_Graficos;
     TFme_Rotativo *Fme_Rotativo;
-    QTimer *Tmr_Simulador;
+    QTimer *Tmr_Simulador; // the rotating messages, each for its exposure time
+    QTimer *Tmr_Rolagem;   // the scrolling signs, every 5 ms
     QMenu *PopupMenu1;
 
 protected:

@@ -7,8 +7,7 @@ class QPushButton;
 
 // The header tool "Rolagem": whether the active sign scrolls. It holds the
 // choice and raises AoAlterar when it is set; ExibirRolagem shows a panel's
-// state and raises nothing. The simulator reads Rolar to choose between
-// scrolling and rotating.
+// state and raises nothing.
 class TFme_Rolagem : public QWidget {
     Q_OBJECT
 public:

@@ -276,17 +276,47 @@ private slots:
         QVERIFY(g.Btn_Desabilitar->isChecked());
     }
 
-    // Shown scrolling without any event, the simulator still scrolls.
-    void rolagemExibidaSimula()
+    // The simulator plays the signs as the bus does, as the pictures and the
+    // GIF do: two front messages take turns, the scrolling side sign scrolls all
+    // the while, the rear sign with one message keeps it; nothing is stored.
+    void simuladorComoOOnibus()
     {
-        TJanela j({{1, 13, 96}});
-        j.ClicarPainel(1);
-        j.Painel(1).Led(1, 30, true)->DefinirAcesa(true);
-        j.editor->Fme_Rolagem->ExibirRolagem(true);
+        TJanela j({{1, 13, 96}, {2, 8, 80}, {3, 13, 32}});
+        const auto digitar = [&](int p, const QString &texto) {
+            j.ClicarPainel(p);
+            j.editor->FocarPainelAtivo();
+            QTest::keyClicks(j.Painel(p).CapturaDeTeclas(), texto);
+        };
+        digitar(3, u"5"_s);
+        j.ClicarPainel(2);
+        j.Clicar(j.editor->Fme_Rolagem->Btn_Rolar);
+        digitar(2, u"VIA EXPRESSA SUL TERMINAL"_s);
+        digitar(1, u"UM"_s);
+        j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo2"_s));
+        digitar(1, u"DOIS"_s);
+        j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo1"_s));
+        const auto registros = j.editor->Fme_Rotativo->Rotativos().size();
+
         j.Clicar(j.editor->Btn_IniciaSimulador);
-        QCOMPARE(j.editor->Tmr_Simulador->interval(), 5);
-        QCOMPARE(j.Painel(1).PrimeiraColuna(), 2);
+        QVERIFY(j.editor->Tmr_Rolagem->isActive());
+        QCOMPARE(j.editor->Tmr_Rolagem->interval(), 5);
+        QCOMPARE(j.editor->Tmr_Simulador->interval(), 2000);
+        QCOMPARE(j.Painel(1).Rotulo(), u"UM"_s);
+        for (int passo = 0; passo < 3; ++passo)
+            j.editor->Tmr_RolagemTimer();
+        QCOMPARE(j.Painel(2).PrimeiraColuna(), 4);
+        QCOMPARE(j.Painel(1).PrimeiraColuna(), 1);
+        j.editor->Tmr_SimuladorTimer();
+        QCOMPARE(j.Painel(1).Rotulo(), u"DOIS"_s);
+        QCOMPARE(j.Painel(3).Rotulo(), u"5"_s);
+        QVERIFY(!j.Painel(2).EstaVazio());
+        j.editor->Tmr_RolagemTimer();
+        QCOMPARE(j.Painel(2).PrimeiraColuna(), 5);
         j.Clicar(j.editor->Btn_FinalizaSimulador);
+        QVERIFY(!j.editor->Tmr_Rolagem->isActive() && !j.editor->Tmr_Simulador->isActive());
+        QCOMPARE(j.Painel(1).Rotulo(), u"UM"_s);
+        QCOMPARE(j.Painel(3).Rotulo(), u"5"_s);
+        QCOMPARE(j.editor->Fme_Rotativo->Rotativos().size(), registros);
     }
 
     void graficosEmTodosOsPaineis()
@@ -371,9 +401,10 @@ private slots:
     }
 
     // Switching the simulator off puts back the rotating message the operator
-    // was on when it was switched on: its box ticked, its text on the panel.
-    // The operator clicks the scrolling side sign while the play is on another
-    // message, so the last step of the play scrolls and changes no message.
+    // was on when it was switched on: its box ticked, its text on every panel.
+    // The side sign has a message in slot 2 only: during the play it keeps it
+    // on (as the bus does), so only putting the slot back shows what slot 1 or
+    // 3 holds for it (nothing).
     void simuladorVoltaAMensagem_data()
     {
         QTest::addColumn<int>("mensagem");
@@ -384,28 +415,33 @@ private slots:
     {
         QFETCH(int, mensagem);
         TJanela j({{1, 13, 96}, {2, 8, 80}});
-        j.ClicarPainel(2);
-        j.Clicar(j.editor->Fme_Rolagem->Btn_Rolar);
-        j.ClicarPainel(1);
         const QStringList textos{u"UM"_s, u"DOIS"_s, u"TRES"_s};
         for (int i = 1; i <= 3; ++i) {
+            j.ClicarPainel(1);
             j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(i)));
             j.editor->FocarPainelAtivo();
             QTest::keyClicks(j.Painel(1).CapturaDeTeclas(), textos[i - 1]);
+            if (i == 2) {
+                j.ClicarPainel(2);
+                j.editor->FocarPainelAtivo();
+                QTest::keyClicks(j.Painel(2).CapturaDeTeclas(), u"LADO"_s);
+            }
         }
+        j.ClicarPainel(1);
         j.Clicar(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(mensagem)));
         QCOMPARE(j.Painel(1).Rotulo(), textos[mensagem - 1]);
+        QCOMPARE(j.Painel(2).Rotulo(), QString());
         j.Clicar(j.editor->Btn_IniciaSimulador);
-        // The play goes on (steps of its timer) until it shows another message than the operator's.
-        for (int passo = 0; passo < 3 && j.editor->Fme_Rotativo->RotativoAtual == quint16(mensagem); ++passo)
+        // The play goes on (steps of its timer) to message 2.
+        for (int passo = 0; passo < 3 && j.editor->Fme_Rotativo->RotativoAtual != 2; ++passo)
             j.editor->Tmr_SimuladorTimer();
-        QVERIFY(j.editor->Fme_Rotativo->RotativoAtual != quint16(mensagem));
-        j.ClicarPainel(2);
+        QCOMPARE(j.Painel(2).Rotulo(), u"LADO"_s);
         j.Clicar(j.editor->Btn_FinalizaSimulador);
         QCOMPARE(j.editor->Fme_Rotativo->RotativoMarcado(), quint16(mensagem));
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(j.editor->findChild<QRadioButton *>(u"Rbt_Rotativo%1"_s.arg(i))->isChecked(), i == mensagem);
         QCOMPARE(j.Painel(1).Rotulo(), textos[mensagem - 1]);
+        QCOMPARE(j.Painel(2).Rotulo(), QString());
     }
 
     // A choice of model and the row and column buttons change the active sign's
@@ -494,10 +530,10 @@ private slots:
         QTest::keyClicks(j.Painel(1).CapturaDeTeclas(), u"VIA EXPRESSA"_s);
         const int cursor = j.Painel(1).ColunaCursor();
         j.Clicar(j.editor->Btn_IniciaSimulador);
-        QCOMPARE(j.editor->Tmr_Simulador->interval(), 5);
+        QCOMPARE(j.editor->Tmr_Rolagem->interval(), 5);
         QTRY_VERIFY(j.Painel(1).PrimeiraColuna() > 3);
         j.Clicar(j.editor->Btn_FinalizaSimulador);
-        QVERIFY(!j.editor->Tmr_Simulador->isActive());
+        QVERIFY(!j.editor->Tmr_Rolagem->isActive() && !j.editor->Tmr_Simulador->isActive());
         QCOMPARE(j.Painel(1).ColunaCursor(), cursor);
     }
 
