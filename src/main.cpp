@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
         std::printf("dorvik %s\n", qPrintable(VersaoDoPrograma()));
         return 0;
     }
+    PrepararDatas();
     QApplication app(argc, argv);
     // dorvik-cli uses the same name, so that both find the same per-user font file.
     QCoreApplication::setApplicationName(QStringLiteral("dorvik"));

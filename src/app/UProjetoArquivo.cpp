@@ -91,7 +91,7 @@ QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipa
     QList<int> colunas;
     for (const TSinalEquipado &sinal : sinais)
         colunas.append(t.IndiceObrigatorio(u"ROTULO"_s + QString::number(sinal.Painel)));
-    const QSet<int> guardados = NumerosGuardados(dados);
+    const QSet<int> guardados = dados.NumerosGuardados();
     QStringList linhas;
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
         if (!guardados.contains(t.ValorNaLinha(linha, numero).toInt()))
@@ -102,19 +102,4 @@ QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipa
         linhas.append(campos.join(u'\t'));
     }
     return linhas;
-}
-
-QSet<int> NumerosGuardados(const TDtm_Destino &dados)
-{
-    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    QSet<int> numeros;
-    if (!t.Ativa())
-        return numeros;
-    const int extra = t.IndiceObrigatorio(u"EXTRA"_s);
-    const int numero = t.IndiceObrigatorio(u"NRO_DESTINO"_s);
-    const int novo = t.IndiceObrigatorio(u"NOVO"_s);
-    for (const QVector<QVariant> &linha : t.TodasAsLinhas())
-        if (linha.value(extra).toBool() == dados.FiltroExtra() && !linha.value(novo).toBool())
-            numeros.insert(linha.value(numero).toInt());
-    return numeros;
 }

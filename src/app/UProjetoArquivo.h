@@ -3,7 +3,6 @@
 #include "app/UTransferencia.h"
 
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +38,3 @@ QString EscaparCampo(const QString &rotulo);
 // (the pending line that waits for the next destination is none): the number,
 // then the label of each fitted position (escaped as above), separated by tabs.
 QStringList LinhasDosRotulos(const TDtm_Destino &dados, const QList<TSinalEquipado> &sinais);
-
-// The numbers of the kind shown that some sign has stored (not only a pending row).
-QSet<int> NumerosGuardados(const TDtm_Destino &dados);

@@ -43,13 +43,13 @@ int executar(QStringList argumentos)
     const std::array<bool, QtdPosicoes> presentes = sinaisDoOnibus(dados);
     MostrarTipo(dados, extras);
     const QString tipo = extras ? u"extras"_s : u"destinos"_s;
-    if (dados.Cds_Rotulos.Vazia())
-        throw TErro(u"ATENÇÃO:\r\nO projeto \"%1\" não tem %2 a listar.\r\nNada foi gravado."_s.arg(
-            QDir::toNativeSeparators(projeto), tipo));
     // The page header carries the caption the main window has with this project open.
     const QString titulo = u"Dorvik  System [ %1 ]"_s.arg(QDir::toNativeSeparators(QFileInfo(projeto).absoluteFilePath()));
-    const TDadosListagem listagem = DadosDaListagem(dados.Cds_Rotulos, presentes, titulo,
+    const TDadosListagem listagem = DadosDaListagem(dados, presentes, titulo,
                                                     extras ? u"Nº Extra"_s : u"Nº Destino"_s);
+    if (listagem.Linhas.isEmpty())
+        throw TErro(u"ATENÇÃO:\r\nO projeto \"%1\" não tem %2 a listar.\r\nNada foi gravado."_s.arg(
+            QDir::toNativeSeparators(projeto), tipo));
     const QList<TPaginaRelatorio> paginas = GerarListagem(listagem, TMedidorQt());
     GravarPdf(paginas, TituloListagem(), saida);
     // "Gravado "x.pdf" (20811 bytes): Lista de Destinos, 120 destinos em 5 páginas."

@@ -22,7 +22,7 @@ void escreverLista(QTextStream &saida, const TDtm_Destino &dados, const QList<TS
         cabecalho << u"extra"_s;
     saida << cabecalho.join(separador) << '\n';
     const TTabelaMemoria &t = dados.Cds_Rotulos;
-    const QSet<int> guardados = NumerosGuardados(dados);
+    const QSet<int> guardados = dados.NumerosGuardados();
     for (int linha = 0; linha < t.QuantidadeDeLinhas(); ++linha) {
         const int numero = t.ValorNaLinha(linha, t.IndiceObrigatorio(u"NRO_DESTINO"_s)).toInt();
         if (!guardados.contains(numero))

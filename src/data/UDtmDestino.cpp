@@ -128,3 +128,18 @@ void TDtm_Destino::RestaurarPosicao()
     if (posicaoGuardada != MarcadorNulo)
         Cds_DestinosExtras.IrPara(posicaoGuardada);
 }
+
+QSet<int> TDtm_Destino::NumerosGuardados() const
+{
+    const TTabelaMemoria &t = Cds_DestinosExtras;
+    QSet<int> numeros;
+    if (!t.Ativa())
+        return numeros;
+    const int extra = t.IndiceObrigatorio(u"EXTRA"_s);
+    const int numero = t.IndiceObrigatorio(u"NRO_DESTINO"_s);
+    const int novo = t.IndiceObrigatorio(u"NOVO"_s);
+    for (const QVector<QVariant> &linha : t.TodasAsLinhas())
+        if (linha.value(extra).toBool() == filtroExtra && !linha.value(novo).toBool())
+            numeros.insert(linha.value(numero).toInt());
+    return numeros;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSet>
+
 #include "data/UTabelaMemoria.h"
 
 #include <QString>
@@ -62,6 +64,9 @@ public:
     void ReconstruirRotulos(bool forcar = false);
 
     void DefinirFiltroExtra(bool extra);
+    // The numbers of the kind shown that some sign has stored; the pending row
+    // that waits for the next destination (NOVO) makes no number stored.
+    QSet<int> NumerosGuardados() const;
     // While deferred (calls nest), label rebuilds are only noted; the last
     // RetomarRotulos rebuilds once if any was asked for. For walks that switch
     // the kind many times without reading the labels.

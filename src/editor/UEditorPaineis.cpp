@@ -134,6 +134,7 @@ void TEditorPaineis::LigarSimulador()
         if (!painel || painel->Rolagem() == TRolagem::tsNenhum)
             continue;
         ColunaCursorSalva[size_t(painel->Tag - 1)] = painel->ColunaCursor();
+        PrimeiraColunaSalva[size_t(painel->Tag - 1)] = painel->PrimeiraColuna();
         painel->DefinirColunaCursor(1);
         painel->DefinirPrimeiraColuna(1);
     }
@@ -195,9 +196,11 @@ void TEditorPaineis::DesligarSimulador()
     for (TPainelLed *painel : paineis) {
         if (!painel)
             continue;
-        if (painel->Rolagem() != TRolagem::tsNenhum)
+        if (painel->Rolagem() != TRolagem::tsNenhum) {
+            // The view the operator left, not where the scroll stopped.
             painel->DefinirColunaCursor(ColunaCursorSalva[size_t(painel->Tag - 1)]);
-        else
+            painel->DefinirPrimeiraColuna(PrimeiraColunaSalva[size_t(painel->Tag - 1)]);
+        } else
             // A scroll of another sign never moved it, but its view starts at the left.
             painel->DefinirPrimeiraColuna(1);
     }

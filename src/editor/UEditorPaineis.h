@@ -37,6 +37,7 @@ public:
     quint16 ContadorSimulador = 0;   // the simulator's slot counter, 0..8
     quint16 RotativoSalvo = 0;       // the slot current when the simulator was switched on
     std::array<int, QtdPosicoes> ColunaCursorSalva{}; // cursor column of each scrolling panel then
+    std::array<int, QtdPosicoes> PrimeiraColunaSalva{}; // and the first column its view showed
     // Set, loading a slot leaves alone a panel whose slot holds no stored message
     // (Vazio), as the bus goes on showing a sign's own messages; unset, the panel
     // shows what the editor starts a new slot with. For a play that stores

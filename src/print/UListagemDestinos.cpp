@@ -1,6 +1,6 @@
 #include "print/UListagemDestinos.h"
 
-#include "data/UTabelaMemoria.h"
+#include "data/UDtmDestino.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -19,9 +19,11 @@ QString coluna(int posicao)
 }
 }
 
-TDadosListagem DadosDaListagem(const TTabelaMemoria &rotulos, const std::array<bool, QtdPosicoes> &presentes,
+TDadosListagem DadosDaListagem(const TDtm_Destino &tabelas, const std::array<bool, QtdPosicoes> &presentes,
                                const QString &tituloJanela, const QString &tituloNumero)
 {
+    const TTabelaMemoria &rotulos = tabelas.Cds_Rotulos;
+    const QSet<int> guardados = tabelas.NumerosGuardados();
     TDadosListagem dados;
     dados.Presentes = presentes;
     dados.TituloJanela = tituloJanela;
@@ -36,6 +38,8 @@ TDadosListagem DadosDaListagem(const TTabelaMemoria &rotulos, const std::array<b
         dados.Titulos[p] = rotulos.Coluna(indices[p]).RotuloExibido();
     }
     for (int linha = 0; linha < rotulos.QuantidadeDeLinhas(); ++linha) {
+        if (!guardados.contains(rotulos.ValorNaLinha(linha, numero).toInt()))
+            continue;
         TDadosListagem::TLinha &l = dados.Linhas.emplace_back();
         l.Numero = rotulos.ValorNaLinha(linha, numero).toString();
         for (int p = 0; p < QtdPosicoes; ++p)

@@ -8,7 +8,7 @@
 #include <array>
 
 class TMedidorTexto;
-class TTabelaMemoria;
+class TDtm_Destino;
 
 // The destination listing (TRpt_ListagemDestinosVeltronix): one line per row
 // of the label table with the number and the label of each fitted sign, on A4
@@ -33,10 +33,11 @@ struct TDadosListagem {
 };
 
 // Reads the label table (NRO_DESTINO, ROTULO1..ROTULO4) in its current order
-// and filter, without moving its cursor. The position titles are the display
-// labels of ROTULO1..ROTULO4; the date and time are now's, in the system
-// locale's short format.
-TDadosListagem DadosDaListagem(const TTabelaMemoria &rotulos, const std::array<bool, QtdPosicoes> &presentes,
+// and filter, without moving its cursor: the numbers some sign has stored (the
+// pending line that waits for the next destination is none). The position
+// titles are the display labels of ROTULO1..ROTULO4; the date and time are
+// now's, as Brazil writes them.
+TDadosListagem DadosDaListagem(const TDtm_Destino &tabelas, const std::array<bool, QtdPosicoes> &presentes,
                                const QString &tituloJanela, const QString &tituloNumero);
 
 // A position's column: its left edge and width in mm from the band's left.

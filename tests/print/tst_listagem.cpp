@@ -268,12 +268,13 @@ private slots:
     }
 
     // The label table as it stands: the kind shown, in its order, the column
-    // titles from its display labels; its cursor stays where it was.
+    // titles from its display labels; its cursor stays where it was. The
+    // pending line of the next destination (4) is no destination.
     void dadosDaTabela()
     {
         TDtm_Destino d;
         d.AbrirTabelas({});
-        Gravar(d, {u"1/2"_s, u"1/1"_s, u"3/1"_s, u"3/2"_s, u"1/3"_s});
+        Gravar(d, {u"1/2"_s, u"1/1"_s, u"3/1"_s, u"3/2"_s, u"1/3"_s, u"1/4/N"_s});
         d.DefinirFiltroExtra(true);
         Gravar(d, u"1/1"_s);
         d.DefinirFiltroExtra(false);
@@ -282,7 +283,7 @@ private slots:
         r.Proximo();
         const TMarcador marcador = r.Marcador();
 
-        const TDadosListagem dados = DadosDaListagem(r, {true, false, true, false}, u"Título"_s, u"Nº Destino"_s);
+        const TDadosListagem dados = DadosDaListagem(d, {true, false, true, false}, u"Título"_s, u"Nº Destino"_s);
         QCOMPARE(r.Marcador(), marcador);
         QCOMPARE(dados.Presentes, (std::array<bool, QtdPosicoes>{true, false, true, false}));
         QCOMPARE(dados.Titulos, (std::array<QString, QtdPosicoes>{u"Frontal"_s, u"Lateral"_s, u"Traseiro"_s,
@@ -298,7 +299,7 @@ private slots:
         QCOMPARE(linhas, (QStringList{u"1:P1N1||P3N1|"_s, u"2:P1N2||P3N2|"_s, u"3:P1N3|||"_s}));
 
         d.DefinirFiltroExtra(true);
-        QCOMPARE(DadosDaListagem(r, {true, false, false, false}, {}, {}).Linhas.size(), 1);
+        QCOMPARE(DadosDaListagem(d, {true, false, false, false}, {}, {}).Linhas.size(), 1);
     }
 
     // The real measurer: lines that fit their cell, the text's words all there.

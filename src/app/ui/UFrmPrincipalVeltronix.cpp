@@ -81,7 +81,7 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
 
     ImprimirListagem = [this](bool frontal, bool lateral, bool traseiro, bool auxiliar) {
         const QString numero = Fme_Destinos->Dbg_DestinosExtras->model()->headerData(0, Qt::Horizontal).toString();
-        ::ImprimirListagem(frontal, lateral, traseiro, auxiliar, Fme_Destinos->Dados().Cds_Rotulos, windowTitle(),
+        ::ImprimirListagem(frontal, lateral, traseiro, auxiliar, Fme_Destinos->Dados(), windowTitle(),
                            numero);
     };
     UnidadesRemoviveis = [] { return TPenDrive::UnidadesMontadas(); };

@@ -62,6 +62,7 @@ TFrm_TipoOnibusVeltronix::TFrm_TipoOnibusVeltronix(QWidget *dono)
 
     QWidget *cabecalho = faixa(this, Qt::white, 40);
     auto *linhaCabecalho = new QHBoxLayout(cabecalho);
+    linhaCabecalho->setContentsMargins(6, 2, 6, 2);
     auto *titulo = new QLabel(u"Configure os letreiros de itinerário do ônibus"_s, cabecalho);
     titulo->setObjectName(u"Lbl_Titulo"_s);
     titulo->setFont(fonteArial(21, true));

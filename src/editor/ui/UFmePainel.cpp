@@ -378,7 +378,10 @@ void TFme_Painel::OrganizarPaineis()
     }
     areaPaineis->resize(largura + 10, d.Altura);
     setMinimumHeight(0);
-    resize(width(), d.Altura + Pnl_Cabecalho->height() + Pnl_Rodape->height());
+    // In the main window's work area its layout gives the frame the whole area
+    // (the panels scroll when it is smaller); alone, the frame takes the panels' height.
+    if (!parentWidget() || !parentWidget()->layout())
+        resize(width(), d.Altura + Pnl_Cabecalho->height() + Pnl_Rodape->height());
 }
 
 TFlexLed *TFme_Painel::FlexLed(int posicao) const

@@ -5,8 +5,13 @@
 #include <QUrl>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QStringList>
+#include <QTreeView>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 TDialogos::TRespondedorArquivo &respondedorArquivo()
@@ -19,6 +24,21 @@ TDialogos::TRespondedorJanela &respondedorJanela()
 {
     static TDialogos::TRespondedorJanela r;
     return r;
+}
+
+// Qt's dialog opens small, with the size, kind and date of the files cut
+// ("96....KiB"): wider, and those columns as wide as what they show.
+void mostrarColunasInteiras(QFileDialog &dialogo)
+{
+    dialogo.resize(std::max(dialogo.width(), 900), std::max(dialogo.height(), 540));
+    auto *lista = dialogo.findChild<QTreeView *>(u"treeView"_s);
+    auto *modelo = dialogo.findChild<QFileSystemModel *>();
+    if (!lista || !modelo)
+        return;
+    QObject::connect(modelo, &QFileSystemModel::directoryLoaded, lista, [lista] {
+        for (int coluna = 1; coluna < lista->model()->columnCount(); ++coluna)
+            lista->resizeColumnToContents(coluna);
+    });
 }
 
 }
@@ -44,6 +64,7 @@ QString TDialogos::Perguntar(const TPedidoArquivo &pedido)
         if (!atalhos.contains(QUrl::fromLocalFile(pasta)))
             atalhos << QUrl::fromLocalFile(pasta);
     dialogo.setSidebarUrls(atalhos);
+    mostrarColunasInteiras(dialogo);
     const bool aceito = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
     dialogo.setSidebarUrls(usuais);
     return aceito ? dialogo.selectedFiles().constFirst() : QString();
@@ -75,6 +96,14 @@ int TDialogos::Executar(QDialog &janela)
         return respondedorJanela()(janela);
     const TTecladoDeVolta teclado;
     return janela.exec();
+}
+
+int LarguraDoTitulo(const QWidget &janela)
+{
+    // Title bars draw the caption in a bold face; the icon and three buttons take about 110 pixels.
+    QFont fonte = QApplication::font();
+    fonte.setBold(true);
+    return QFontMetrics(fonte).horizontalAdvance(janela.windowTitle()) + 110;
 }
 
 TTecladoDeVolta::TTecladoDeVolta()

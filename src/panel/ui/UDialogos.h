@@ -23,6 +23,10 @@ private:
     QPointer<QWidget> foco;
 };
 
+// The width a window needs for its whole caption in a desktop's title bar,
+// beside the bar's icon and buttons.
+int LarguraDoTitulo(const QWidget &janela);
+
 // The program's file dialogs and modal windows, reached through one seam so
 // that tests answer them without a modal loop, as TMensagem does for boxes.
 

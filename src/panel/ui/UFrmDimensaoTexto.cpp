@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "panel/USom.h"
+#include "panel/ui/UDialogos.h"
 #include "panel/ui/UFlexLed.h"
 #include "panel/ui/UFmeFontes.h"
 
@@ -45,6 +46,7 @@ TFrm_DimensaoTexto::TFrm_DimensaoTexto(QWidget *dono)
     for (QWidget *controle : findChildren<QWidget *>())
         controle->setFocusPolicy(Qt::NoFocus);
     resize(190, 81);
+    setMinimumWidth(LarguraDoTitulo(*this));
     if (const QScreen *tela = QGuiApplication::primaryScreen()) {
         QRect area = frameGeometry();
         area.moveCenter(tela->availableGeometry().center());

@@ -2,6 +2,7 @@
 
 #include "panel/ui/UDialogos.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -91,11 +92,23 @@ std::vector<TBotaoCriado> adicionarBotoes(QMessageBox &caixa, TBotoesMensagem bo
     return criados;
 }
 
+// The box sizes itself to its text and buttons; a row as wide as the caption
+// needs keeps the title bar from cutting "( Confirmação )".
+void reservarTitulo(QMessageBox &caixa)
+{
+    auto *grade = qobject_cast<QGridLayout *>(caixa.layout());
+    if (!grade)
+        return;
+    grade->addItem(new QSpacerItem(LarguraDoTitulo(caixa), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                   grade->rowCount(), 0, 1, grade->columnCount());
+}
+
 int exibirCaixa(const TPedidoMensagem &pedido)
 {
     const TTecladoDeVolta teclado;
     QMessageBox caixa(iconeDoTipo(pedido.Tipo), pedido.Titulo, pedido.Texto);
     caixa.setTextFormat(Qt::PlainText);
+    reservarTitulo(caixa);
     caixa.setProperty(TMensagem::PropriedadeContextoAjuda, pedido.ContextoAjuda);
     if (!pedido.Opcoes.isEmpty()) {
         QList<QPushButton *> botoes;

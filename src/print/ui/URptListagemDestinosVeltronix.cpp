@@ -2,18 +2,18 @@
 
 #include <QApplication>
 
-#include "data/UTabelaMemoria.h"
+#include "data/UDtmDestino.h"
 #include "print/UListagemDestinos.h"
 #include "print/UMedidorTexto.h"
 #include "print/ui/UFrmPreviewQuickReport.h"
 
-bool ImprimirListagem(bool frontal, bool lateral, bool traseiro, bool auxiliar, TTabelaMemoria &rotulos,
+bool ImprimirListagem(bool frontal, bool lateral, bool traseiro, bool auxiliar, const TDtm_Destino &tabelas,
                       const QString &tituloJanela, const QString &tituloNumero)
 {
-    if (rotulos.Vazia())
-        return false;
     const TDadosListagem dados =
-        DadosDaListagem(rotulos, {frontal, lateral, traseiro, auxiliar}, tituloJanela, tituloNumero);
+        DadosDaListagem(tabelas, {frontal, lateral, traseiro, auxiliar}, tituloJanela, tituloNumero);
+    if (dados.Linhas.isEmpty())
+        return false;
     TFrm_PreviewQuickReport janela(GerarListagem(dados, TMedidorQt()), TituloListagem(), QApplication::activeWindow());
     janela.MostrarModal();
     return true;

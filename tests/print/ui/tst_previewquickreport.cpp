@@ -329,12 +329,12 @@ private slots:
             janela.ExportarPDF(arquivo);
             texto = PaginasDoPdf(arquivo);
         };
-        QVERIFY(!ImprimirListagem(true, true, true, true, d.Cds_Rotulos, u"Dorvik  System [ NOVO ]"_s,
+        QVERIFY(!ImprimirListagem(true, true, true, true, d, u"Dorvik  System [ NOVO ]"_s,
                                   u"Nº Extra"_s));
         QCOMPARE(mostradas, 0);
 
         Gravar(d, {u"1/1"_s, u"3/1"_s, u"1/2"_s});
-        QVERIFY(ImprimirListagem(true, false, true, false, d.Cds_Rotulos, u"Dorvik  System [ NOVO ]"_s,
+        QVERIFY(ImprimirListagem(true, false, true, false, d, u"Dorvik  System [ NOVO ]"_s,
                                  u"Nº Extra"_s));
         QCOMPARE(mostradas, 1);
         QCOMPARE(texto.size(), 1);
