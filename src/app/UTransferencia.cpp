@@ -3,6 +3,7 @@
 #include "app/UProjetoArquivo.h"
 #include "data/UDtmDestino.h"
 #include "editor/UCfgRotativo.h"
+#include "output/UCampoSaida.h"
 #include "output/UGeracaoArquivo.h"
 #include "panel/UErro.h"
 #include "panel/UFontes.h"
@@ -124,17 +125,52 @@ bool TTransferencia::Gravar(TGeracaoArquivo &geracao, const QString &arquivo)
 
 void TTransferencia::EnviaPosicao(TGeracaoArquivo &geracao, const TSinalEquipado &sinal)
 {
+    // The slot is made by the position's first stored row: a sign with none
+    // (only the pending line of the next destination) has no destination.
+    TPainel *painel = nullptr;
+    const auto slot = [&]() -> TPainel & {
+        if (!painel)
+            painel = &geracao.ObterPainel(sinal.Painel);
+        return *painel;
+    };
     MostrarTipo(false);
-    TPainel &painel = geracao.ObterPainel(sinal.Painel);
-    painel.DefinirLinhas(sinal.Linhas);
-    painel.DefinirColunas(sinal.Colunas);
     for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo())
-        if (LinhaDaPosicao(sinal.Painel))
-            EnviarDestino(painel);
+        if (LinhaDaPosicao(sinal.Painel)) {
+            TDestinos &destino = slot().ObterDestino(dados.Cds_DestinosExtras.ComoInteiro(u"NRO_DESTINO"_s));
+            LerTamanho(*painel, TOrigemCampo::Destino(destino.Numero, sinal.Painel));
+            EnviarDestino(destino);
+        }
+    // The destinations give the sign its size; extra messages only when there are none.
+    const bool tamanhoDosDestinos = painel && painel->Linhas() > 0 && painel->Colunas() > 0;
     MostrarTipo(true);
     for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo())
-        if (LinhaDaPosicao(sinal.Painel))
-            EnviarExtra(painel);
+        if (LinhaDaPosicao(sinal.Painel)) {
+            TExtras &extra = slot().ObterExtra(dados.Cds_DestinosExtras.ComoInteiro(u"NRO_DESTINO"_s));
+            const TOrigemCampo origem = TOrigemCampo::Extra(extra.Numero, sinal.Painel);
+            if (!tamanhoDosDestinos)
+                LerTamanho(*painel, origem);
+            EnviarExtra(extra);
+        }
+    if (painel && (painel->Linhas() == 0 || painel->Colunas() == 0))
+        TOrigemCampo::Painel(sinal.Painel)
+            .Recusar(u"nenhum destino ou extra gravado diz o tamanho do letreiro (de 1 a 16 linhas e de 1 a 255 "
+                     u"colunas)."_s);
+}
+
+// A row stored without a size (an inserted destination not yet saved from the
+// panels) leaves the sign's size as the other rows give it; a size that no sign
+// can have refuses the file.
+void TTransferencia::LerTamanho(TPainel &painel, const TOrigemCampo &origem) const
+{
+    const TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas != 0) {
+        origem.Verificar(linhas, 1, 16, u"linhas"_s);
+        painel.DefinirLinhas(linhas);
+    }
+    if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas != 0) {
+        origem.Verificar(colunas, 1, 0xFF, u"colunas"_s);
+        painel.DefinirColunas(colunas);
+    }
 }
 
 // A stored row (not a pending new one) of the position.
@@ -158,16 +194,9 @@ int TTransferencia::LerConteudo(QList<QByteArray> &conteudo) const
     return qtdMensagens;
 }
 
-void TTransferencia::EnviarDestino(TPainel &painel)
+void TTransferencia::EnviarDestino(TDestinos &destino)
 {
     const TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    TDestinos &destino = painel.ObterDestino(t.ComoInteiro(u"NRO_DESTINO"_s));
-    // A row stored without a size (an inserted destination not yet saved from
-    // the panels) keeps the sign's size rather than emptying the slot.
-    if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas > 0)
-        painel.DefinirLinhas(linhas);
-    if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas > 0)
-        painel.DefinirColunas(colunas);
     destino.QtdMensagens = LerConteudo(destino.Conteudo);
     destino.Rotulo = t.ComoTexto(u"ROTULO"_s);
     destino.TempoExposicao = t.ComoInteiro(u"TPO_ROTATIVO1"_s);
@@ -179,10 +208,9 @@ void TTransferencia::EnviarDestino(TPainel &painel)
     destino.PosYFinal = t.ComoInteiro(u"POSYFINAL"_s);
 }
 
-void TTransferencia::EnviarExtra(TPainel &painel)
+void TTransferencia::EnviarExtra(TExtras &extra)
 {
     const TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    TExtras &extra = painel.ObterExtra(t.ComoInteiro(u"NRO_DESTINO"_s));
     extra.QtdMensagens = LerConteudo(extra.Conteudo);
     extra.Rotulo = t.ComoTexto(u"ROTULO"_s);
     extra.TempoExposicao = t.ComoInteiro(u"TPO_ROTATIVO1"_s);

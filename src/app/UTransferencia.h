@@ -6,6 +6,9 @@
 
 class TDtm_Destino;
 class TGeracaoArquivo;
+struct TDestinos;
+struct TExtras;
+class TOrigemCampo;
 class TPainel;
 
 // A sign fitted at a position of the bus, with the size of its panel.
@@ -48,9 +51,10 @@ public:
     bool Gravar(TGeracaoArquivo &geracao, const QString &arquivo);
 
     // Feeds every destination and extra message of one position into its
-    // panel slot. The sign's size is the slot's size unless the position's
-    // destination rows name one. The caller sets PosicaoEnvio. Leaves the
-    // tables showing extra messages.
+    // panel slot, made by the first stored row (none for a position without
+    // one). The sign's size comes from the stored rows, destinations first;
+    // TErro when a row's size does not fit its byte or no row gives one. The
+    // caller sets PosicaoEnvio. Leaves the tables showing extra messages.
     void EnviaPosicao(TGeracaoArquivo &geracao, const TSinalEquipado &sinal);
 
     static QString MensagemSemDestinos();
@@ -61,8 +65,9 @@ private:
     template <typename F> void ComTipoRestaurado(F &&passos);
     void PreencherPaineis(TGeracaoArquivo &geracao);
     bool LinhaDaPosicao(int painel) const;
-    void EnviarDestino(TPainel &painel);
-    void EnviarExtra(TPainel &painel);
+    void LerTamanho(TPainel &painel, const TOrigemCampo &origem) const;
+    void EnviarDestino(TDestinos &destino);
+    void EnviarExtra(TExtras &extra);
     // The non-empty CONFIG_PAINEL1..8 in message order, and the highest message number holding one.
     int LerConteudo(QList<QByteArray> &conteudo) const;
 

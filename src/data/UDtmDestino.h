@@ -98,8 +98,8 @@ public:
     // appends an empty row; true when the row is being inserted.
     bool NovaLinha(int painel);
     // Moves the numbers from numero up by one in both tables (all positions of
-    // the kind) and inserts a row for the panel's position at numero. False,
-    // nothing done, when the table has no rows.
+    // the kind) and inserts a row for the panel's position at numero, with the
+    // panel's size and colours. False, nothing done, when the table has no rows.
     bool InserirDestino(const TPainelLed &painel, int numero);
     // Largest NRO_DESTINO of the position (0: of any position) among rows that
     // are not pending new rows; 0 when none.

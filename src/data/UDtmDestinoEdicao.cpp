@@ -69,6 +69,9 @@ bool TDtm_Destino::InserirDestino(const TPainelLed &painel, int numero)
     Cds_DestinosExtras.DefinirValor(u"COR_PADRAO"_s, Cor(painel.CorLed()));
     Cds_DestinosExtras.DefinirValor(u"COR_DIVISAO"_s, Cor(painel.CorLedNaDivisao()));
     Cds_DestinosExtras.DefinirValor(u"DIV_COLUNA"_s, painel.DivisaoNaColuna());
+    // The sign's size too: the pen drive file takes a sign's size from its stored rows.
+    Cds_DestinosExtras.DefinirValor(u"NRO_LINHAS"_s, painel.NroLinhas());
+    Cds_DestinosExtras.DefinirValor(u"NRO_COLUNAS"_s, painel.NroColunas());
     Cds_DestinosExtras.DefinirValor(u"NRO_DESTINO"_s, numero);
     GravarPendente();
     if (falha)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -16,15 +17,22 @@ int bytesPorColuna(int linhas)
     return (linhas + 7) / 8;
 }
 
-// Slot 1 only: the label's first 12 characters, or 12 zero bytes for a blank label.
-std::optional<TBlocoRotulo> blocoRotulo(const TPainel &painel, const QString &rotulo)
+// Slot 1 only: the label's first 12 characters, or 12 zero bytes for a blank
+// label. A character of them without a Windows-1252 code refuses the file.
+std::optional<TBlocoRotulo> blocoRotulo(const TPainel &painel, const QString &rotulo, const TOrigemCampo &origem)
 {
     if (painel.Numero() != 1)
         return std::nullopt;
     TBlocoRotulo bloco{};
-    if (!rotulo.trimmed().isEmpty()) {
-        const QByteArray bytes = TWindows1252::ParaBytes(rotulo.left(int(bloco.size())));
-        std::copy_n(bytes.begin(), std::min<qsizetype>(bytes.size(), bloco.size()), bloco.begin());
+    if (rotulo.trimmed().isEmpty())
+        return bloco;
+    const QString escrito = rotulo.left(int(bloco.size()));
+    for (qsizetype i = 0; i < escrito.size(); ++i) {
+        const std::optional<unsigned char> byte = TWindows1252::ParaByte(escrito[i]);
+        if (!byte)
+            origem.Recusar(u"o rótulo \"%1\" tem o caractere \"%2\" (U+%3), que não tem código no arquivo."_s.arg(
+                rotulo, escrito[i], u"%1"_s.arg(escrito[i].unicode(), 4, 16, QChar(u'0')).toUpper()));
+        bloco[size_t(i)] = *byte;
     }
     return bloco;
 }
@@ -35,11 +43,17 @@ int colunasDoRegistro(int colunas, const TPainel &painel)
     return colunas != 0 ? colunas : painel.Colunas();
 }
 
+// A row without a number (NRO_DESTINO empty or 0) is refused, not skipped:
+// the operator learns that the project holds it.
 template <typename T>
-void verificarNumeros(const std::vector<std::unique_ptr<T>> &registros, const std::function<TOrigemCampo(int)> &origem)
+void verificarNumeros(const std::vector<std::unique_ptr<T>> &registros, const std::function<TOrigemCampo(int)> &origem,
+                      const TOrigemCampo &painel, const QString &tipo)
 {
-    for (const auto &r : registros)
+    for (const auto &r : registros) {
+        if (r->Numero == 0)
+            painel.Recusar(u"há um %1 sem número (NRO_DESTINO vazio ou 0); os números vão de 1 a 65535."_s.arg(tipo));
         origem(r->Numero).Verificar(r->Numero, 1, 0xFFFF, u"número"_s);
+    }
 }
 }
 
@@ -54,7 +68,7 @@ TCabecalhoRegistro TGeracaoArquivo::CabecalhoRegistro(const TPainel &painel, con
                                                       quint8 codigoSentido, int colunas, const TOrigemCampo &origem)
 {
     TCabecalhoRegistro c;
-    c.Rotulo = blocoRotulo(painel, rotulo);
+    c.Rotulo = blocoRotulo(painel, rotulo, origem);
     c.Painel = quint8(painel.Numero());
     c.TamanhoDados = origem.Palavra(qint64(colunas) * bytesPorColuna(painel.Linhas()), u"tamanho dos dados"_s);
     c.TempoExposicao = origem.Byte(tempoExposicao, u"tempo de exposição"_s);
@@ -121,6 +135,11 @@ TBlocoRelogio TGeracaoArquivo::BlocoRelogio(const TPainel &painel, const TExtras
 TTabelaFonteRelogio TGeracaoArquivo::TabelaDoRelogio(TExtras &extra, const TOrigemCampo &origem)
 {
     const TTipoFonte fonte = extra.FonteRelogio;
+    // The font file reads such a glyph as missing: the clock would show a blank digit.
+    for (const char caractere : std::string_view("0123456789:"))
+        if (TFontesLed::GlifoLargoDemais(fonte, static_cast<unsigned char>(caractere)))
+            origem.Recusar(u"o caractere \"%1\" da fonte do relógio %2 tem mais de %3 colunas no arquivo de fontes."_s.arg(
+                QString(QLatin1Char(caractere)), TFontesLed::NomeDaFonte(fonte), QString::number(TFontesLed::MaiorLarguraDeGlifo)));
     const int altura = TFontesLed::AlturaDaFonte(fonte);
     int larguraDigito = 0;
     const QByteArray bits = TFontesLed::GlifosDoRelogio(fonte, larguraDigito);
@@ -138,7 +157,8 @@ TTabelaFonteRelogio TGeracaoArquivo::TabelaDoRelogio(TExtras &extra, const TOrig
 void TGeracaoArquivo::GerarTabelasDestinos(TPainel &painel)
 {
     const int p = painel.Numero();
-    verificarNumeros<TDestinos>(painel.Destinos(), [p](int n) { return TOrigemCampo::Destino(n, p); });
+    verificarNumeros<TDestinos>(painel.Destinos(), [p](int n) { return TOrigemCampo::Destino(n, p); },
+                                TOrigemCampo::Painel(p), u"destino"_s);
     const int maior = painel.MaiorNumeroDestino();
     for (int k = 1; k <= maior; ++k)
         Gravar(RegistroDestino(painel, painel.ObterDestino(k)), TabelaDestino(p, k, true)->Bytes);
@@ -148,7 +168,8 @@ void TGeracaoArquivo::GerarTabelasDestinos(TPainel &painel)
 void TGeracaoArquivo::GerarTabelasExtras(TPainel &painel)
 {
     const int p = painel.Numero();
-    verificarNumeros<TExtras>(painel.Extras(), [p](int n) { return TOrigemCampo::Extra(n, p); });
+    verificarNumeros<TExtras>(painel.Extras(), [p](int n) { return TOrigemCampo::Extra(n, p); },
+                              TOrigemCampo::Painel(p), u"extra"_s);
     const int maior = painel.MaiorNumeroExtra();
     for (int k = 1; k <= maior; ++k)
         Gravar(RegistroExtra(painel, painel.ObterExtra(k)), TabelaExtra(p, k, true)->Bytes);

@@ -158,6 +158,16 @@ bool TFontesLed::LerGlifo(TTipoFonte fonte, unsigned char caractere, QByteArray 
     return LerGlifo(fonte, QString::number(caractere), glifo);
 }
 
+bool TFontesLed::GlifoLargoDemais(TTipoFonte fonte, unsigned char caractere)
+{
+    const QString secao = SecaoDaFonte(fonte);
+    const TArquivoIni *ini = fontesNoDisco();
+    if (secao.isEmpty() || !ini)
+        return false;
+    return ini->Valor(secao, QString::number(caractere)).value_or(QByteArray()).size()
+           > qsizetype(AlturaDaFonte(fonte)) * MaiorLarguraDeGlifo;
+}
+
 int TFontesLed::UltimaColunaDoGlifo(TTipoFonte fonte, const QByteArray &glifo, int altura)
 {
     if (SecaoDaFonte(fonte).isEmpty())

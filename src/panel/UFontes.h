@@ -38,6 +38,9 @@ public:
     // reads as missing (empty, false).
     static bool LerGlifo(TTipoFonte fonte, const QString &codigo, QByteArray &glifo);
     static bool LerGlifo(TTipoFonte fonte, unsigned char caractere, QByteArray &glifo);
+    // True when the font file holds the character's glyph wider than
+    // MaiorLarguraDeGlifo columns, which LerGlifo reads as missing.
+    static bool GlifoLargoDemais(TTipoFonte fonte, unsigned char caractere);
 
     // Complete columns of the glyph minus one (-1 for an empty glyph); 0 for tfNenhum.
     static int UltimaColunaDoGlifo(TTipoFonte fonte, const QByteArray &glifo, int altura);

@@ -5,6 +5,7 @@
 #include "app/UProjetoArquivo.h"
 #include "app/UTransferencia.h"
 #include "app/projeto_fixture.h"
+#include "app/projetos_danificados.h"
 #include "output/UGeracaoArquivo.h"
 #include "output/saida_fixture.h"
 #include "panel/UErro.h"
@@ -328,6 +329,63 @@ private slots:
                                     u"A grabacion do Archivo não sera executada."_s
                                   : QString());
         QCOMPARE(d.FiltroExtra(), abrir && mostrarExtras);
+    }
+
+    // What the file cannot hold faithfully refuses it, naming what to correct;
+    // an existing file stays as it was.
+    void recusas_data()
+    {
+        QTest::addColumn<int>("indice");
+        const QList<TProjetoDanificado> projetos = ProjetosDanificados();
+        for (int i = 0; i < projetos.size(); ++i)
+            QTest::newRow(qPrintable(projetos[i].Nome)) << i;
+    }
+    void recusas()
+    {
+        QFETCH(int, indice);
+        const TProjetoDanificado projeto = ProjetosDanificados().at(indice);
+        CriarFontesComDigitoLargo(caminho(u"LARGO.INI"_s));
+        const auto fontes = qScopeGuard([this] { TFontesLed::DefinirArquivoDeFontes(caminho(u"FONTES12.INI"_s)); });
+        TDtm_Destino d;
+        GravarProjetoDanificado(d, projeto);
+        const QString arquivo = caminho(u"recusado.art"_s);
+        QVERIFY(GravarArquivo(arquivo, "anterior"));
+        TGeracaoArquivo g;
+        g.ConfirmarSobrescrita = [](const QString &) { return true; };
+        QString mensagem;
+        try {
+            TTransferencia(d, {{1, 8, 80}, {2, 8, 80}}).Gravar(g, arquivo);
+        } catch (const TErro &e) {
+            mensagem = e.Mensagem;
+        }
+        QCOMPARE(mensagem, projeto.Mensagem);
+        QCOMPARE(LerArquivo(arquivo), QByteArray("anterior"));
+    }
+
+    // A sign with only the pending line of the next destination has none: no
+    // slot, no size in the header (not the pending row's), and the header counts
+    // the first sign that has destinations.
+    void sinalSoComLinhaPendente()
+    {
+        TDtm_Destino d;
+        d.AbrirTabelas({});
+        gravar(d, false, {Pendente(1, 1), Linha(2, 1, Conteudo(8, 80)), Linha(2, 2, Conteudo(8, 80))});
+        d.Primeiro();
+        d.Cds_DestinosExtras.Editar();
+        d.Cds_DestinosExtras.DefinirValor(u"NRO_LINHAS"_s, 13);
+        d.Cds_DestinosExtras.DefinirValor(u"NRO_COLUNAS"_s, 128);
+        d.GravarPendente();
+
+        TGeracaoArquivo g;
+        TTransferencia(d, {{1, 13, 128}, {2, 8, 80}}).Preencher(g);
+        QCOMPARE(g.Paineis().size(), size_t(1));
+        QCOMPARE(g.Paineis().front()->Numero(), 2);
+        const QByteArray bytes = g.GerarBytes();
+        QCOMPARE(U16(bytes, 5), 2);               // the side's destinations
+        QCOMPARE(U8(bytes, 11), 0);              // no front sign: 0 columns
+        QCOMPARE(U8(bytes, 12), 0);              // and 0 rows
+        QCOMPARE(U8(bytes, 13), 80);
+        QCOMPARE(U8(bytes, 14), 8);
     }
 
     // Front and rear signs, destinations and extras, a clock: the file equals

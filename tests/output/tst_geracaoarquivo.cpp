@@ -53,7 +53,10 @@ private slots:
                                                "48=0111111011111111100000011000000110000001111111110111111000000000\r\n"
                                                "49=11111111\r\n"
                                                "50=100000001000000010000000100000001000000010000000100000001000000011111111\r\n"
-                                               "58=0000101000000000\r\n"));
+                                               "58=0000101000000000\r\n"
+                                               // A "7" of 256 columns: a damaged value.
+                                               "[Veltronix 8x6]\r\n55="
+                                                   + QByteArray(8 * 256, '1') + "\r\n"));
         TFontesLed::DefinirArquivoDeFontes(fontes);
     }
     void cleanupTestCase() { TFontesLed::DefinirArquivoDeFontes({}); }
@@ -163,6 +166,8 @@ private slots:
         QTest::newRow("empty") << QString() << Zeros(12);
         QTest::newRow("blank") << u"   "_s << Zeros(12);
         QTest::newRow("20 characters") << u"ABCDEFGHIJKLMNOPQRST"_s << QByteArray("ABCDEFGHIJKL");
+        // Only what is written must have a code.
+        QTest::newRow("no code after the 12th") << u"ABCDEFGHIJKLĀ"_s << QByteArray("ABCDEFGHIJKL");
         QTest::newRow("parts, accents") << u"São|Centro"_s << QByteArray("S\xE3o|Centro") + Zeros(2);
     }
     void rotulo()
@@ -369,9 +374,23 @@ private slots:
         QTest::newRow("256 columns") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(4).DefinirColunas(256);
         }) << u"Painel 4 (Frontal Aux.)"_s << campo(u"colunas"_s);
-        QTest::newRow("destination number 0") << TPreparo([](TGeracaoArquivo &g) {
+        QTest::newRow("destination without a number") << TPreparo([](TGeracaoArquivo &g) {
             g.ObterPainel(1).ObterDestino(0);
-        }) << u"Destino 0 do painel 1 (Frontal)"_s << campo(u"número"_s);
+        }) << u"Painel 1 (Frontal)"_s << u"há um destino sem número (NRO_DESTINO vazio ou 0)"_s;
+        QTest::newRow("extra without a number") << TPreparo([](TGeracaoArquivo &g) {
+            g.ObterPainel(2).ObterExtra(0);
+        }) << u"Painel 2 (Lateral)"_s << u"há um extra sem número (NRO_DESTINO vazio ou 0)"_s;
+        QTest::newRow("negative number") << TPreparo([](TGeracaoArquivo &g) {
+            g.ObterPainel(1).ObterDestino(-3);
+        }) << u"Destino -3 do painel 1 (Frontal)"_s << campo(u"número"_s);
+        QTest::newRow("label character without a code") << TPreparo([](TGeracaoArquivo &g) {
+            g.ObterPainel(1).ObterDestino(1).Rotulo = u"Ā Centro"_s;
+        }) << u"Destino 1 do painel 1 (Frontal)"_s
+           << u"o rótulo \"Ā Centro\" tem o caractere \"Ā\" (U+0100), que não tem código no arquivo."_s;
+        QTest::newRow("clock digit wider than 255 columns") << TPreparo([](TGeracaoArquivo &g) {
+            ExtraComRelogio(g.ObterPainel(1), 2, TTipoFonte::tfVeltronix8x6, 1, 40, 1);
+        }) << u"Extra 2 do painel 1 (Frontal)"_s
+           << u"o caractere \"7\" da fonte do relógio 8x6 tem mais de 255 colunas no arquivo de fontes."_s;
         QTest::newRow("file kind 256") << TPreparo([](TGeracaoArquivo &g) {
             g.DefinirTipoArquivo(256);
         }) << u"Arquivo"_s << campo(u"tipo do arquivo"_s);

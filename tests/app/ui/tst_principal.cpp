@@ -22,6 +22,7 @@
 #include "app/UImagemDestino.h"
 #include "app/UPenDrive.h"
 #include "app/projeto_fixture.h"
+#include "app/projetos_danificados.h"
 #include "app/UProjetoArquivo.h"
 #include "app/URecuperacao.h"
 #include "app/UVersao.h"
@@ -765,6 +766,43 @@ private slots:
         j.janela.Act_SalvarComoProjeto->trigger();
         QCOMPARE(d.Pedidos().last().Titulo, u"Salvar Archivo Como..."_s);
         QCOMPARE(d.Pedidos().last().Pasta, pastaProjeto);
+    }
+
+    // A damaged project opens, and "Salvar no PenDrive" shows the refusal the
+    // command line prints, in the error box; the file chosen stays as it was.
+    void recusasDaTransferencia_data()
+    {
+        QTest::addColumn<int>("indice");
+        const QList<TProjetoDanificado> projetos = ProjetosDanificados();
+        for (int i = 0; i < projetos.size(); ++i)
+            QTest::newRow(qPrintable(projetos[i].Nome)) << i;
+    }
+    void recusasDaTransferencia()
+    {
+        QFETCH(int, indice);
+        const TProjetoDanificado projeto = ProjetosDanificados().at(indice);
+        CriarFontesComDigitoLargo(caminho(u"LARGO.INI"_s));
+        const auto fontes = qScopeGuard([this] { TFontesLed::DefinirArquivoDeFontes(caminho(u"FONTES12.INI"_s)); });
+        const QString arquivo = caminho(u"danificado.ar1"_s);
+        {
+            TDtm_Destino d;
+            GravarProjetoDanificado(d, projeto);
+            QVERIFY(d.SalvarArquivo(arquivo));
+        }
+        TJanela j;
+        TRespostasDialogos d;
+        abrir(d, arquivo);
+        j.janela.Timer1Timer();
+        QVERIFY(j.janela.Projeto());
+        const QString art = caminho(u"danificado.art"_s);
+        QVERIFY(Fixture::GravarArquivo(art, "anterior"));
+        d.ResponderArquivo(art);
+        TRespostasMensagem r({TMensagem::mrYes, TMensagem::mrYes, TMensagem::mrOk});
+        QTest::mouseClick(j.janela.Btn_TransferirProjeto, Qt::LeftButton);
+        QVERIFY(!r.Pedidos().isEmpty());
+        QCOMPARE(r.Pedidos().last().Tipo, TTipoMensagem::mtError);
+        QCOMPARE(r.Pedidos().last().Texto, projeto.Mensagem);
+        QCOMPARE(Fixture::LerArquivo(art), QByteArray("anterior"));
     }
 
     // Written to a pen drive: the dialog starts on it (its sidebar lists it),
