@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "data/UConexaoSqlite.h"
+#include "editor/UEstadoEditor.h"
 #include "panel/UErro.h"
 
 using namespace Qt::StringLiterals;
@@ -124,6 +125,53 @@ QStringList CopiasAbandonadas()
     for (const auto &c : std::as_const(copias))
         arquivos << c.second;
     return arquivos;
+}
+
+void CopiarDoEditor(TCopiaRecuperacao &copia, const TEstadoEditor &estado)
+{
+    copia.Rotativo = estado.RotativoAtual;
+    copia.Paineis.clear();
+    for (const TEstadoEditor::TPainel &p : estado.Paineis)
+        copia.Paineis.append({p.Posicao, p.Linhas, p.Colunas, int(p.Fonte), int(p.Rolagem), p.Divisao, p.CorLed,
+                              p.CorDivisao, p.Conteudo});
+    copia.Rotativos.clear();
+    for (const TEstadoEditor::TRotativo &r : estado.Rotativos)
+        copia.Rotativos.append({r.Posicao, r.Numero, r.Vazio, r.Tempo, int(r.Rolagem), r.Rotulo, r.Divisao, r.CorLed,
+                                r.CorDivisao, r.Conteudo.value_or(QByteArray())});
+}
+
+void AplicarAoEditor(const TCopiaRecuperacao &copia, TEstadoEditor &estado)
+{
+    for (TEstadoEditor::TPainel &p : estado.Paineis)
+        for (const TPainelRecuperado &r : copia.Paineis)
+            if (r.Posicao == p.Posicao) {
+                p.Linhas = r.Linhas;
+                p.Colunas = r.Colunas;
+                p.Fonte = static_cast<TTipoFonte>(r.Fonte);
+                p.Rolagem = static_cast<TRolagem>(r.Rolagem);
+                p.Divisao = r.Divisao;
+                p.CorLed = r.CorLed;
+                p.CorDivisao = r.CorDivisao;
+                p.Conteudo = r.Conteudo;
+            }
+    // A slot's rows are those of the stored slot it replaces; a stored slot new
+    // to the editor had its sign's rows, as storing it from the panel gives.
+    const auto linhas = [&](const TRotativoRecuperado &r) {
+        for (const TEstadoEditor::TRotativo &antes : estado.Rotativos)
+            if (antes.Posicao == r.Posicao && antes.Numero == r.Numero)
+                return antes.Linhas;
+        if (!r.Vazio)
+            for (const TPainelRecuperado &p : copia.Paineis)
+                if (p.Posicao == r.Posicao)
+                    return p.Linhas;
+        return 0;
+    };
+    std::vector<TEstadoEditor::TRotativo> rotativos;
+    for (const TRotativoRecuperado &r : copia.Rotativos)
+        rotativos.push_back({r.Posicao, r.Numero, r.Vazio, r.Tempo, static_cast<TRolagem>(r.Rolagem), r.Rotulo,
+                             r.Divisao, linhas(r), r.CorLed, r.CorDivisao, r.Conteudo});
+    estado.Rotativos = std::move(rotativos);
+    estado.RotativoAtual = quint16(copia.Rotativo);
 }
 
 void Gravar(const QString &arquivo, const TCopiaRecuperacao &copia)

@@ -12,6 +12,7 @@
 #include "data/UArquivoProjeto.h"
 #include "panel/UTipos.h"
 
+class TEstadoEditor;
 class TTabelaMemoria;
 
 // The recovery copy of unsaved work: the destination table in the project file
@@ -66,6 +67,13 @@ QStringList CopiasAbandonadas();
 void Gravar(const QString &arquivo, const TCopiaRecuperacao &copia);
 // TErro naming the file when it is not a readable copy.
 TCopiaRecuperacao Ler(const QString &arquivo, const TTabelaMemoria &molde);
+// The editor's part of a copy (its panels, slots and current slot) from a capture of the editor.
+void CopiarDoEditor(TCopiaRecuperacao &copia, const TEstadoEditor &estado);
+// A copy's panels, slots and current slot over a capture of the editor, to be
+// put back with it: what a copy does not keep (alignment, cursor, background,
+// the active panel, a slot's rows) stays as captured.
+void AplicarAoEditor(const TCopiaRecuperacao &copia, TEstadoEditor &estado);
+
 // Moves a copy aside under a dated name in the same folder ("recuperacao-guardada-20261210-161500.ar1");
 // returns the new name.
 QString PorDeLado(const QString &arquivo, const QString &tipo);

@@ -257,6 +257,10 @@ private:
     TCfgChar *caractereNaFaixa(int primeiraLinha, int ultimaLinha) const;
     void tratarClique();
     // Keys.
+    // The run of a movement key: erases the cursor, moves it, raises
+    // AoAlterarPropriedade, then keeps the cursor in view with the step the
+    // move left in passo (0 unless it sets one) and normalises it.
+    void moverCursor(const std::function<void(int &passo)> &mover);
     void teclaEsquerda();
     void teclaDireita();
     void teclaInicio();

@@ -1,5 +1,5 @@
 #include <QPainter>
-#include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "panel/UPainelLed.h"
@@ -7,40 +7,42 @@
 // Bounds of the departure clock: the characters typed with the clock flag.
 // Every bound is 0 (and the font tfNenhum) when there are none.
 
+namespace {
+// The bound of the clock characters that comes first in Antes's order (the
+// least with std::less, the greatest with std::greater); 0 without any.
+template <typename Antes, typename Limite>
+int extremoDoRelogio(const std::vector<std::unique_ptr<TCfgChar>> &texto, Limite limite)
+{
+    std::optional<int> extremo;
+    for (const auto &c : texto) {
+        if (!c->Relogio)
+            continue;
+        const int valor = std::invoke(limite, *c);
+        if (!extremo || Antes{}(valor, *extremo))
+            extremo = valor;
+    }
+    return extremo.value_or(0);
+}
+}
+
 int TPainelLed::RelogioColunaInicial() const
 {
-    std::optional<int> menor;
-    for (const auto &c : texto)
-        if (c->Relogio)
-            menor = std::min(menor.value_or(c->Coluna), c->Coluna);
-    return menor.value_or(0);
+    return extremoDoRelogio<std::less<>>(texto, &TCfgChar::Coluna);
 }
 
 int TPainelLed::RelogioColunaFinal() const
 {
-    std::optional<int> maior;
-    for (const auto &c : texto)
-        if (c->Relogio)
-            maior = std::max(maior.value_or(c->ColunaFinal()), c->ColunaFinal());
-    return maior.value_or(0);
+    return extremoDoRelogio<std::greater<>>(texto, &TCfgChar::ColunaFinal);
 }
 
 int TPainelLed::RelogioLinhaInicial() const
 {
-    std::optional<int> menor;
-    for (const auto &c : texto)
-        if (c->Relogio)
-            menor = std::min(menor.value_or(c->Linha), c->Linha);
-    return menor.value_or(0);
+    return extremoDoRelogio<std::less<>>(texto, &TCfgChar::Linha);
 }
 
 int TPainelLed::RelogioLinhaFinal() const
 {
-    std::optional<int> maior;
-    for (const auto &c : texto)
-        if (c->Relogio)
-            maior = std::max(maior.value_or(c->LinhaFinal()), c->LinhaFinal());
-    return maior.value_or(0);
+    return extremoDoRelogio<std::greater<>>(texto, &TCfgChar::LinhaFinal);
 }
 
 TTipoFonte TPainelLed::RelogioFonte() const

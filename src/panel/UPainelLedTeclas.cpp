@@ -52,67 +52,65 @@ void TPainelLed::colarTexto()
         DigitarTexto(QGuiApplication::clipboard()->text());
 }
 
-void TPainelLed::teclaEsquerda()
+void TPainelLed::moverCursor(const std::function<void(int &passo)> &mover)
 {
     DesenharCursor(false);
-    int delta = -1;
+    int passo = 0;
     const auto fim = qScopeGuard([&] {
-        AcompanharCursor(delta);
+        AcompanharCursor(passo);
         NormalizarCursor();
     });
-    --colunaCursor;
-    if (const TCfgChar *c = CaractereNoCursor()) {
-        colunaCursor = c->Coluna;
-        linhaCursor = c->Linha;
-        fonteUtilizada = c->Fonte;
-        delta = -c->Largura;
-    }
-    if (rolagem == TRolagem::tsNenhum && colunaCursor < 1)
-        TSom::Bipe();
+    mover(passo);
     if (AoAlterarPropriedade)
         AoAlterarPropriedade(this);
+}
+
+void TPainelLed::teclaEsquerda()
+{
+    moverCursor([this](int &passo) {
+        passo = -1;
+        --colunaCursor;
+        if (const TCfgChar *c = CaractereNoCursor()) {
+            colunaCursor = c->Coluna;
+            linhaCursor = c->Linha;
+            fonteUtilizada = c->Fonte;
+            passo = -c->Largura;
+        }
+        if (rolagem == TRolagem::tsNenhum && colunaCursor < 1)
+            TSom::Bipe();
+    });
 }
 
 void TPainelLed::teclaDireita()
 {
-    DesenharCursor(false);
-    int delta = 1;
-    const auto fim = qScopeGuard([&] {
-        AcompanharCursor(delta);
-        NormalizarCursor();
+    moverCursor([this](int &passo) {
+        passo = 1;
+        ++colunaCursor;
+        if (const TCfgChar *c = CaractereNoCursor()) {
+            colunaCursor = c->ColunaFinal();
+            linhaCursor = c->Linha;
+            fonteUtilizada = c->Fonte;
+            passo = c->Largura;
+        }
+        if (rolagem == TRolagem::tsNenhum && colunaCursor > nroColunas)
+            TSom::Bipe();
     });
-    ++colunaCursor;
-    if (const TCfgChar *c = CaractereNoCursor()) {
-        colunaCursor = c->ColunaFinal();
-        linhaCursor = c->Linha;
-        fonteUtilizada = c->Fonte;
-        delta = c->Largura;
-    }
-    if (rolagem == TRolagem::tsNenhum && colunaCursor > nroColunas)
-        TSom::Bipe();
-    if (AoAlterarPropriedade)
-        AoAlterarPropriedade(this);
 }
 
 void TPainelLed::teclaInicio()
 {
-    DesenharCursor(false);
-    const int delta = -primeiraColuna;
-    const auto fim = qScopeGuard([&] {
-        AcompanharCursor(delta);
-        NormalizarCursor();
+    moverCursor([this](int &passo) {
+        passo = -primeiraColuna;
+        if (const TCfgChar *c = PrimeiroCaractereDaLinha()) {
+            colunaCursor = c->Coluna;
+            linhaCursor = c->Linha;
+            fonteUtilizada = c->Fonte;
+        } else {
+            colunaCursor = 1;
+        }
+        if (rolagem == TRolagem::tsNenhum && colunaCursor <= 0)
+            TSom::Bipe();
     });
-    if (const TCfgChar *c = PrimeiroCaractereDaLinha()) {
-        colunaCursor = c->Coluna;
-        linhaCursor = c->Linha;
-        fonteUtilizada = c->Fonte;
-    } else {
-        colunaCursor = 1;
-    }
-    if (rolagem == TRolagem::tsNenhum && colunaCursor <= 0)
-        TSom::Bipe();
-    if (AoAlterarPropriedade)
-        AoAlterarPropriedade(this);
 }
 
 void TPainelLed::CursorParaFim()
@@ -133,83 +131,68 @@ void TPainelLed::CursorParaFim()
 
 void TPainelLed::teclaEnter()
 {
-    DesenharCursor(false);
-    const auto fim = qScopeGuard([this] {
-        AcompanharCursor(0);
-        NormalizarCursor();
+    moverCursor([this](int &) {
+        // One blank row between lines; the lookup of the new line keeps the font.
+        const TTipoFonte fonte = fonteUtilizada;
+        linhaCursor += AlturaDaFonte(fonte) + 1;
+        const TCfgChar *c = UltimoCaractereDaLinha();
+        colunaCursor = c ? c->ColunaFinal() : 1;
+        fonteUtilizada = fonte;
     });
-    // One blank row between lines; the lookup of the new line keeps the font.
-    const TTipoFonte fonte = fonteUtilizada;
-    linhaCursor += AlturaDaFonte(fonte) + 1;
-    const TCfgChar *c = UltimoCaractereDaLinha();
-    colunaCursor = c ? c->ColunaFinal() : 1;
-    fonteUtilizada = fonte;
-    if (AoAlterarPropriedade)
-        AoAlterarPropriedade(this);
 }
 
 void TPainelLed::teclaBaixo()
 {
-    DesenharCursor(false);
-    const auto fim = qScopeGuard([this] {
-        AcompanharCursor(0);
-        NormalizarCursor();
+    moverCursor([this](int &) {
+        const int linhaAnterior = linhaCursor;
+        const int h = AlturaDaFonte(fonteUtilizada);
+        const TCfgChar *c = CaractereAbaixo(0);
+        if (!c)
+            c = CaractereAbaixo(1);
+        const TCfgChar *m = CaractereNoCursor();
+        if (c) {
+            colunaCursor = BordaMaisProxima(*c);
+            linhaCursor = c->Linha;
+            fonteUtilizada = c->Fonte;
+        } else if (m && m->Linha <= linhaCursor && linhaCursor <= m->LinhaFinal()) {
+            colunaCursor = BordaMaisProxima(*m);
+            linhaCursor += h + 1;
+        } else {
+            linhaCursor += 1;
+        }
+        if (rolagem == TRolagem::tsNenhum && linhaCursor + AlturaDaFonte(fonteUtilizada) - 1 > nroLinhas) {
+            linhaCursor = linhaAnterior;
+            TSom::Bipe();
+        }
     });
-    const int linhaAnterior = linhaCursor;
-    const int h = AlturaDaFonte(fonteUtilizada);
-    const TCfgChar *c = CaractereAbaixo(0);
-    if (!c)
-        c = CaractereAbaixo(1);
-    const TCfgChar *m = CaractereNoCursor();
-    if (c) {
-        colunaCursor = BordaMaisProxima(*c);
-        linhaCursor = c->Linha;
-        fonteUtilizada = c->Fonte;
-    } else if (m && m->Linha <= linhaCursor && linhaCursor <= m->LinhaFinal()) {
-        colunaCursor = BordaMaisProxima(*m);
-        linhaCursor += h + 1;
-    } else {
-        linhaCursor += 1;
-    }
-    if (rolagem == TRolagem::tsNenhum && linhaCursor + AlturaDaFonte(fonteUtilizada) - 1 > nroLinhas) {
-        linhaCursor = linhaAnterior;
-        TSom::Bipe();
-    }
-    if (AoAlterarPropriedade)
-        AoAlterarPropriedade(this);
 }
 
 void TPainelLed::teclaCima()
 {
-    DesenharCursor(false);
-    const auto fim = qScopeGuard([this] {
-        AcompanharCursor(0);
-        NormalizarCursor();
+    moverCursor([this](int &) {
+        const int linhaAnterior = linhaCursor;
+        const int h = AlturaDaFonte(fonteUtilizada);
+        const TCfgChar *c = CaractereAcima(0);
+        if (!c)
+            c = CaractereAcima(1);
+        const TCfgChar *m = CaractereNoCursor();
+        if (m && m->Linha <= linhaCursor && linhaCursor <= m->LinhaFinal()) {
+            colunaCursor = BordaMaisProxima(*m);
+            linhaCursor -= h + 1;
+            if (const TCfgChar *acima = CaractereNoCursor())
+                colunaCursor = BordaMaisProxima(*acima);
+        } else if (c) {
+            colunaCursor = BordaMaisProxima(*c);
+            linhaCursor = c->Linha;
+            fonteUtilizada = c->Fonte;
+        } else {
+            linhaCursor -= 1;
+        }
+        if (rolagem == TRolagem::tsNenhum && linhaCursor < 1) {
+            linhaCursor = linhaAnterior;
+            TSom::Bipe();
+        }
     });
-    const int linhaAnterior = linhaCursor;
-    const int h = AlturaDaFonte(fonteUtilizada);
-    const TCfgChar *c = CaractereAcima(0);
-    if (!c)
-        c = CaractereAcima(1);
-    const TCfgChar *m = CaractereNoCursor();
-    if (m && m->Linha <= linhaCursor && linhaCursor <= m->LinhaFinal()) {
-        colunaCursor = BordaMaisProxima(*m);
-        linhaCursor -= h + 1;
-        if (const TCfgChar *acima = CaractereNoCursor())
-            colunaCursor = BordaMaisProxima(*acima);
-    } else if (c) {
-        colunaCursor = BordaMaisProxima(*c);
-        linhaCursor = c->Linha;
-        fonteUtilizada = c->Fonte;
-    } else {
-        linhaCursor -= 1;
-    }
-    if (rolagem == TRolagem::tsNenhum && linhaCursor < 1) {
-        linhaCursor = linhaAnterior;
-        TSom::Bipe();
-    }
-    if (AoAlterarPropriedade)
-        AoAlterarPropriedade(this);
 }
 
 void TPainelLed::teclaRetrocesso()

@@ -5,6 +5,7 @@
 
 #include "app/URecuperacao.h"
 #include "data/UDtmDestino.h"
+#include "editor/UEstadoEditor.h"
 #include "output/saida_fixture.h"
 #include "panel/UErro.h"
 
@@ -76,6 +77,44 @@ private slots:
     }
 
     // Only copies of runs that ended are offered, newest first; set aside, never deleted.
+    // The editor's part of a copy comes from a capture of the editor and goes
+    // back over one: what a copy keeps replaces the capture's, the rest stays.
+    void editorPelaCaptura()
+    {
+        using TP = TEstadoEditor::TPainel;
+        using TR = TEstadoEditor::TRotativo;
+        TEstadoEditor editado;
+        editado.Paineis = {TP{1, 13, 96, TTipoFonte::tfVeltronix13x7, TRolagem::tsEsquerda, TAlinhamento::taCenter, 20,
+                              0xFF, 0xFF00, 0x10, "1-1-A", 5, 1, 7},
+                           TP{2, 8, 80, TTipoFonte::tfVeltronix8x7, TRolagem::tsNenhum, {}, 0, 0xFF, 0, 0, "1-1-B"}};
+        editado.Rotativos = {TR{1, 1, false, 3, TRolagem::tsEsquerda, u"CENTRO"_s, 20, 13, 0xFF, 0xFF00, "1-1-A"},
+                             TR{1, 2, false, 4, TRolagem::tsNenhum, u"VIA"_s, 20, 13, 0xFF, 0xFF00, "1-1-C"},
+                             TR{2, 1, true, 2, TRolagem::tsNenhum, {}, 0, 0, 0xFF, 0, std::nullopt}};
+        editado.RotativoAtual = 2;
+        editado.PainelAtivo = 1;
+        TCopiaRecuperacao c;
+        TRecuperacao::CopiarDoEditor(c, editado);
+        QCOMPARE(c.Rotativo, 2);
+        QCOMPARE(c.Paineis.size(), 2);
+        QCOMPARE(c.Rotativos.size(), 3);
+
+        // The editor after loading the stored destination: slot 1 stored, another active panel and cursor.
+        TEstadoEditor carregado;
+        carregado.Paineis = {TP{1, 13, 96, TTipoFonte::tfVeltronix13x7, TRolagem::tsNenhum, TAlinhamento::taCenter, 0,
+                                0x1, 0x2, 0x10, "antes", 1, 1, 1},
+                             TP{2, 8, 80, TTipoFonte::tfVeltronix8x7, TRolagem::tsNenhum, {}, 0, 0x1, 0, 0, "antes"}};
+        carregado.Rotativos = {TR{1, 1, false, 2, TRolagem::tsNenhum, u"X"_s, 0, 13, 0x1, 0x2, "antes"}};
+        carregado.RotativoAtual = 1;
+        carregado.PainelAtivo = 2;
+        TRecuperacao::AplicarAoEditor(c, carregado);
+
+        TEstadoEditor esperado = editado;
+        esperado.PainelAtivo = 2; // what a copy does not keep stays as loaded
+        esperado.Paineis[0].ColunaCursor = esperado.Paineis[0].LinhaCursor = esperado.Paineis[0].PrimeiraColuna = 1;
+        esperado.Rotativos[2].Conteudo = QByteArray(); // a slot without content comes back with an empty one
+        QVERIFY(carregado == esperado);
+    }
+
     void copiasAbandonadas()
     {
         QDir(TRecuperacao::Pasta()).removeRecursively();

@@ -1,5 +1,5 @@
-// TFrm_PrincipalVeltronix: the undo history of the open project, its two
-// buttons and keys, and what it captures and puts back of the window's work.
+// TFrm_PrincipalVeltronix: the two buttons and keys of the open project's
+// undo history (kept by the project commands), and the click that ends a run of typing.
 #include "app/ui/UFrmPrincipalVeltronix.h"
 
 #include <QAction>
@@ -7,13 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScopeGuard>
-#include <QTimer>
 #include <QToolButton>
-
-#include "data/ui/UFmeDestinos.h"
-#include "editor/ui/UFmePainel.h"
-#include "editor/ui/UFmeRotativo.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,7 +54,7 @@ void TFrm_PrincipalVeltronix::criarHistorico()
         acao->setIcon(iconeSeta(desfazer));
         addAction(acao);
         connect(acao, &QAction::triggered, this, [this, desfazer] {
-            executar([this, desfazer] { desfazerOuRefazer(desfazer); });
+            executar([this, desfazer] { Comandos.DesfazerOuRefazer(desfazer); });
         });
         auto *b = new QToolButton(Pnl_Botoes);
         b->setObjectName(desfazer ? u"Btn_Desfazer"_s : u"Btn_Refazer"_s);
@@ -75,62 +69,10 @@ void TFrm_PrincipalVeltronix::criarHistorico()
     Btn_Refazer = botao(Act_Refazer, false);
     // A click anywhere in the window ends a run of typing.
     qApp->installEventFilter(this);
-    atualizarHistorico();
+    AtualizarHistorico();
 }
 
-THistorico *TFrm_PrincipalVeltronix::Historico() const
-{
-    return projeto ? projeto->Historico.get() : nullptr;
-}
-
-// A new, empty history over the project as it is now; the project's editor reports its steps to it.
-void TFrm_PrincipalVeltronix::iniciarHistorico()
-{
-    if (!projeto)
-        return;
-    if (!projeto->Historico) {
-        projeto->Historico = std::make_unique<THistorico>(static_cast<TAlvoHistorico &>(*this));
-        connect(projeto->Historico.get(), &THistorico::Mudou, this, [this] { atualizarHistorico(); });
-        TFme_Painel *e = projeto->Fme_Painel;
-        e->AoComecarPasso = [this](TTipoPasso tipo) {
-            if (THistorico *h = Historico())
-                h->Comecar(tipo);
-        };
-        e->AoConcluirPasso = [this] {
-            if (THistorico *h = Historico())
-                h->Concluir();
-        };
-    }
-    projeto->Historico->Reiniciar(projeto->Alterado);
-}
-
-void TFrm_PrincipalVeltronix::passo(TTipoPasso tipo, const std::function<void()> &acao)
-{
-    if (TFme_Painel *e = Editor())
-        e->Passo(tipo, acao);
-    else
-        acao();
-}
-
-// The simulator stops first; afterwards the project is modified as far as the
-// table differs from its file, and the recovery copy follows, also after a failure.
-void TFrm_PrincipalVeltronix::desfazerOuRefazer(bool desfazer)
-{
-    THistorico *h = Historico();
-    if (!h)
-        return;
-    ParaSimulador();
-    const auto guardar = qScopeGuard([this, h] {
-        projeto->Alterado = h->Alterado();
-        QTimer::singleShot(0, this, [this] { GuardarRecuperacao(); });
-    });
-    if (desfazer)
-        h->Desfazer();
-    else
-        h->Refazer();
-}
-
-void TFrm_PrincipalVeltronix::atualizarHistorico()
+void TFrm_PrincipalVeltronix::AtualizarHistorico()
 {
     const THistorico *h = Historico();
     const bool desfazer = h && h->PodeDesfazer();
@@ -148,46 +90,4 @@ bool TFrm_PrincipalVeltronix::eventFilter(QObject *objeto, QEvent *evento)
         if (THistorico *h = Historico())
             h->Concluir();
     return QMainWindow::eventFilter(objeto, evento);
-}
-
-TEstadoTrabalho TFrm_PrincipalVeltronix::CapturarTrabalho(const TEstadoTrabalho *anterior)
-{
-    TEstadoTrabalho estado;
-    if (TFme_Painel *e = Editor())
-        estado.Editor = TEstadoEditor::Capturar(*e, *e->Fme_Rotativo, anterior ? &anterior->Editor : nullptr);
-    estado.Extra = Fme_Destinos->ModoExtra;
-    estado.Numero = Sincronizacao.NumeroSelecionado();
-    const TSincronizacao::TGravado gravado = Sincronizacao.Gravado();
-    estado.PaineisGravados = gravado.Estado;
-    estado.NumeroDosPaineis = gravado.Numero;
-    return estado;
-}
-
-void TFrm_PrincipalVeltronix::RestaurarTrabalho(const TEstadoTrabalho &estado)
-{
-    TFme_Painel *e = Editor();
-    if (!e)
-        return;
-    if (Fme_Destinos->ModoExtra != estado.Extra) {
-        if (estado.Extra)
-            Fme_Destinos->MostrarExtras();
-        else
-            Fme_Destinos->MostrarDestinos();
-    }
-    TTabelaMemoria &rotulos = Fme_Destinos->Dados().Cds_Rotulos;
-    if (rotulos.Ativa())
-        rotulos.Localizar(u"EXTRA;NRO_DESTINO"_s, {estado.Extra, estado.Numero}, TVazio::ComoZero);
-    estado.Editor.Restaurar(*e, *e->Fme_Rotativo);
-    Sincronizacao.DefinirGravado({estado.PaineisGravados, estado.NumeroDosPaineis});
-    focarEditor();
-}
-
-TTabelaMemoria &TFrm_PrincipalVeltronix::TabelaDestinos()
-{
-    return Fme_Destinos->Dados().Cds_DestinosExtras;
-}
-
-void TFrm_PrincipalVeltronix::RestaurarDestinos(const std::vector<QVector<QVariant>> &linhas)
-{
-    Fme_Destinos->Dados().RestaurarLinhas(linhas);
 }

@@ -1,33 +1,30 @@
+// TFrm_PrincipalVeltronix: the layout, the actions and keys, the list's
+// events wired to the project commands, and what the commands show.
 #include "app/ui/UFrmPrincipalVeltronix.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/UVersao.h"
-#include "app/ui/UEjecaoPenDrive.h"
+#include "app/ui/UExportarImagem.h"
 #include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "data/ui/UFmeDestinos.h"
 #include "editor/ui/UFmePainel.h"
-#include "editor/ui/UFmeRotativo.h"
-#include "panel/UErro.h"
 #include "panel/ui/UFlexLed.h"
-#include "panel/ui/UFmeFontes.h"
 #include "panel/ui/UFrmDimensaoTexto.h"
 #include "panel/ui/UMensagem.h"
-#include "print/ui/URptListagemDestinosVeltronix.h"
 
 using namespace Qt::StringLiterals;
 
@@ -35,14 +32,13 @@ namespace {
 constexpr int alturaLista = 202;
 constexpr int alturaBotoes = 27;
 constexpr int larguraProgresso = 325; // the progress label as designed
-constexpr int larguraNumero = 55;
 constexpr int intervaloInicial = 1000; // ms from the window's creation to the selection
 constexpr int intervaloAviso = 15000;  // ms a notice stays in the status bar
 }
 
 TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
-    : QMainWindow(dono), Terminar([] { QCoreApplication::exit(0); }),
-      Sincronizacao(*new TFme_Destinos, [this] { return Editor(); })
+    : QMainWindow(dono), Sincronizacao(*new TFme_Destinos, [this] { return Editor(); }),
+      Comandos(Sincronizacao, *this)
 {
     Fme_Destinos = &Sincronizacao.Lista();
     setObjectName(u"Frm_PrincipalVeltronix"_s);
@@ -74,33 +70,14 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
     coluna->addWidget(Pnl_Botoes);
     criarAcoes();
     criarHistorico();
-
-    Fme_Destinos->DefinirLarguraColunaNumero(larguraNumero);
-    LarguraColunaNumero = qint16(Fme_Destinos->LarguraColunaNumero());
+    instalarEventosDaLista();
     setWindowTitle(TMensagem::TituloAplicacao());
 
-    ImprimirListagem = [this](bool frontal, bool lateral, bool traseiro, bool auxiliar) {
-        const QString numero = Fme_Destinos->Dbg_DestinosExtras->model()->headerData(0, Qt::Horizontal).toString();
-        ::ImprimirListagem(frontal, lateral, traseiro, auxiliar, Fme_Destinos->Dados(), windowTitle(),
-                           numero);
-    };
-    UnidadesRemoviveis = [] { return TPenDrive::UnidadesMontadas(); };
-    EjecaoDisponivel = [] { return TEjecaoPenDrive::Disponivel(); };
-    Ejetar = [](const TUnidadeRemovivel &unidade) { TEjecaoPenDrive::Ejetar(unidade); };
-    Sincronizacao.NomeArquivo = [this] { return projeto ? projeto->NomeArquivo : QString(); };
-    Sincronizacao.MarcarAlterado = [this] {
-        if (!projeto)
-            return;
-        projeto->Alterado = true;
-        // After every change of the tables, so that a crash loses nothing stored.
-        QTimer::singleShot(0, this, [this] { GuardarRecuperacao(); });
-    };
-    recuperacao = std::make_unique<TGravadorRecuperacao>(TRecuperacao::ArquivoDestaExecucao());
     // While panels are being edited, at most every 30 seconds.
     TmrRecuperacao = new QTimer(this);
     TmrRecuperacao->setObjectName(u"TmrRecuperacao"_s);
     TmrRecuperacao->setInterval(30000);
-    connect(TmrRecuperacao, &QTimer::timeout, this, [this] { GuardarRecuperacao(); });
+    connect(TmrRecuperacao, &QTimer::timeout, this, [this] { Comandos.GuardarRecuperacao(); });
     TmrRecuperacao->start();
 
     Timer1 = new QTimer(this);
@@ -113,8 +90,8 @@ TFrm_PrincipalVeltronix::TFrm_PrincipalVeltronix(QWidget *dono)
 
 TFrm_PrincipalVeltronix::~TFrm_PrincipalVeltronix()
 {
-    projeto.reset();
-    recuperacao.reset(); // writes what is still waiting
+    // The commands go before the widgets: no click may reach a history that is gone.
+    qApp->removeEventFilter(this);
 }
 
 void TFrm_PrincipalVeltronix::criarBarraDeStatus()
@@ -195,8 +172,7 @@ void TFrm_PrincipalVeltronix::criarAcoes()
             a->setShortcutContext(Qt::WindowShortcut);
             addAction(a);
         }
-        if (efeito)
-            connect(a, &QAction::triggered, this, [this, efeito] { executar(efeito); });
+        connect(a, &QAction::triggered, this, [this, efeito] { executar(efeito); });
         return a;
     };
     Act_NovoProjeto = acao(u"Act_NovoProjeto"_s, u"Novo Arquivo (F3)"_s, {}, [this] { NovoProjeto(); });
@@ -221,11 +197,6 @@ void TFrm_PrincipalVeltronix::criarAcoes()
     Act_LimpaTudo = acao(u"Act_LimpaTudo"_s, u"Limpar Tudo"_s, Qt::Key_F8, [this] { LimpaTudo(); });
     Act_QuadricularPainel = acao(u"Act_QuadricularPainel"_s, u"Quadricular Painel (F12)"_s, Qt::Key_F12,
                                  [this] { QuadricularPainel(); });
-    // Commands without an effect of their own: kept for their enabled state, shown nowhere.
-    for (const char16_t *legenda : {u"Modo Texto", u"Modo Gráfico", u"Expandir", u"Comprimir", u"Inverte",
-                                    u"Adicionar", u"Excluir", u"Carregar"})
-        AcoesSemEfeito << acao(QString(), QString::fromUtf16(legenda), {}, nullptr);
-
     Act_TransferirProjeto->setEnabled(false);
     Act_ImprimirProjeto->setEnabled(false);
     connect(Btn_SalvarProjeto, &QPushButton::clicked, Act_SalvarProjeto, &QAction::trigger);
@@ -242,18 +213,63 @@ void TFrm_PrincipalVeltronix::criarAcoes()
     seguir(Act_VoltaraSelecao, btn_VolaraSelecao);
 }
 
-void TFrm_PrincipalVeltronix::executar(const std::function<void()> &comando)
+void TFrm_PrincipalVeltronix::instalarEventosDaLista()
 {
-    try {
-        comando();
-    } catch (const TErro &erro) {
-        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
-    }
-    AtualizaComandos();
-    devolverTeclado();
+    TSincronizacao &s = Sincronizacao;
+    TFme_Destinos &l = *Fme_Destinos;
+    TComandosProjeto &c = Comandos;
+    // Saving a destination is one step from storing the panels to clearing them.
+    l.AoSalvarDestino = [this, &s] {
+        if (TFme_Painel *e = Editor())
+            e->ComecarPasso(TTipoPasso::SalvarDestino);
+        s.SalvaDestino();
+    };
+    l.AposSalvarDestino = [this, &s] {
+        s.LimpaPaineis();
+        if (TFme_Painel *e = Editor())
+            e->ConcluirPasso();
+        DevolverTeclado();
+    };
+    l.AoInserirDestinoAqui = [&c, &s] { c.Passo(TTipoPasso::InserirDestinoAqui, [&s] { s.InsereDestinoAqui(); }); };
+    l.AoInserirDestinoNoFinal = [&c, &s] { c.Passo(TTipoPasso::NovoDestinoNoFinal, [&s] { s.NovoDestinoNoFinal(); }); };
+    l.AoMudarModo = [&s] { s.HabilitaFerramentas(); };
+    // The later numbers move down: the status bar says what happened and how to take it back.
+    l.AoRemoverDestino = [this, &c, &s, &l] {
+        c.ParaSimulador();
+        const bool havia = l.Dados().TemLinhas() && !l.SemRotulos();
+        const int numero = s.NumeroSelecionado();
+        c.Passo(TTipoPasso::ExcluirDestino, [&s] { s.ExcluiDestino(); });
+        if (havia)
+            Avisar((l.ModoExtra ? u"Extra %1 removido; Ctrl+Z desfaz"_s : u"Destino %1 removido; Ctrl+Z desfaz"_s)
+                       .arg(numero));
+    };
+    l.AoHorarioSaida = [&c, &s] {
+        c.ParaSimulador();
+        c.Passo(TTipoPasso::Relogio, [&s] { s.InsereHorario(); });
+    };
+    l.AoImportarLista = [this] { ImportarLista(); };
+    l.AoExportarImagem = [this, &l](int numero) {
+        const QString arquivo = ExportarImagemDoDestino(l.Dados(), numero);
+        if (!arquivo.isEmpty())
+            Avisar((l.ModoExtra ? u"Imagem do extra %1 salva em %2"_s : u"Imagem do destino %1 salva em %2"_s)
+                       .arg(numero)
+                       .arg(QDir::toNativeSeparators(arquivo)));
+    };
+    l.AoAbrirDestino = [this, &c, &s] {
+        if (TFme_Painel *e = Editor())
+            e->ConcluirPasso();
+        if (c.ConfirmarDestinoEditado())
+            s.CarregaDestino();
+        DevolverTeclado();
+    };
+    l.AoEscolherTipo = [this, &l](bool extra) {
+        executar([this, extra] { Comandos.MostrarTipo(extra); });
+        // The button of the kind shown stays checked, also when the switch stopped.
+        (l.ModoExtra ? l.Btn_TextoExtra : l.Btn_TextoDestino)->setChecked(true);
+    };
 }
 
-void TFrm_PrincipalVeltronix::devolverTeclado()
+void TFrm_PrincipalVeltronix::DevolverTeclado()
 {
     TFme_Painel *e = Editor();
     // The text-dimension window keeps the keyboard until it closes.
@@ -263,7 +279,7 @@ void TFrm_PrincipalVeltronix::devolverTeclado()
     e->FocarPainelAtivo();
 }
 
-void TFrm_PrincipalVeltronix::avisar(const QString &aviso)
+void TFrm_PrincipalVeltronix::Avisar(const QString &aviso)
 {
     QLabel *rotulo = PainelStatus[1];
     rotulo->setText(aviso);
@@ -276,23 +292,15 @@ void TFrm_PrincipalVeltronix::avisar(const QString &aviso)
     });
 }
 
-TFme_Painel *TFrm_PrincipalVeltronix::Editor() const
-{
-    return projeto ? projeto->Fme_Painel : nullptr;
-}
-
 void TFrm_PrincipalVeltronix::AtualizaComandos()
 {
     atualizado = true;
     Act_NovoProjeto->setEnabled(true);
     Act_AbrirProjeto->setEnabled(true);
-    const bool aberto = bool(projeto);
+    const bool aberto = Projeto() != nullptr;
     for (QAction *a : {Act_SalvarProjeto, Act_FecharProjeto, Act_TransferirProjeto, Act_SalvarComoProjeto,
                        Act_ImprimirProjeto, Act_AlinhaEsquerda, Act_AlinhaCentro, Act_AlinhaDireita})
         a->setEnabled(aberto);
-    for (QAction *a : std::as_const(AcoesSemEfeito))
-        a->setEnabled(aberto);
-    instalarEventosDaLista();
     // Without a project the list's buttons would do nothing: they are off.
     if (aberto)
         Fme_Destinos->HabilitarControles();
@@ -300,9 +308,9 @@ void TFrm_PrincipalVeltronix::AtualizaComandos()
         Fme_Destinos->DesabilitarControles();
 
     QString titulo = TMensagem::TituloAplicacao();
-    if (aberto && Act_SalvarProjeto->isEnabled() && QFileInfo::exists(projeto->NomeArquivo)
-        && !projeto->NomeArquivo.trimmed().isEmpty())
-        titulo += u" [ "_s + projeto->NomeArquivo + u" ]"_s;
+    if (aberto && Act_SalvarProjeto->isEnabled() && QFileInfo::exists(Projeto()->NomeArquivo)
+        && !Projeto()->NomeArquivo.trimmed().isEmpty())
+        titulo += u" [ "_s + Projeto()->NomeArquivo + u" ]"_s;
     else if (aberto && Act_SalvarProjeto->isEnabled())
         titulo += u" [ NOVO ]"_s;
     else
@@ -312,7 +320,7 @@ void TFrm_PrincipalVeltronix::AtualizaComandos()
     for (QWidget *b : std::initializer_list<QWidget *>{Btn_SalvarProjeto, Btn_ImprimirProjeto, Btn_TransferirProjeto,
                                                         btn_VolaraSelecao, Btn_Desfazer, Btn_Refazer})
         b->setVisible(true);
-    atualizarHistorico();
+    AtualizarHistorico();
     posicionarBotoes();
 }
 
@@ -343,6 +351,8 @@ void TFrm_PrincipalVeltronix::MostrarProgresso(const QString &texto)
     Lbl_Salvando->resize(std::max(larguraProgresso, Lbl_Salvando->sizeHint().width()), Lbl_Salvando->height());
     Lbl_Salvando->setEnabled(true);
     Lbl_Salvando->setVisible(Lbl_Salvando->isEnabled());
+    // Before the work that follows keeps the event loop waiting.
+    Lbl_Salvando->repaint();
 }
 
 void TFrm_PrincipalVeltronix::EsconderProgresso()
@@ -351,78 +361,35 @@ void TFrm_PrincipalVeltronix::EsconderProgresso()
     Lbl_Salvando->setVisible(Lbl_Salvando->isEnabled());
 }
 
-void TFrm_PrincipalVeltronix::ParaSimulador()
+void TFrm_PrincipalVeltronix::MostrarSimulador(bool ligado)
 {
-    TFme_Painel *e = Editor();
-    if (!e || !e->Btn_IniciaSimulador->isChecked())
-        return;
-    e->Btn_FinalizaSimulador->setChecked(true);
-    e->Btn_FinalizaSimuladorClick();
+    Lbl_Salvando->setText(u"Modo Simulador Ligado."_s);
+    Lbl_Salvando->setEnabled(ligado);
+    Lbl_Salvando->setVisible(ligado);
+    Lbl_Salvando->repaint();
 }
 
 int TFrm_PrincipalVeltronix::SelecionaModelos()
 {
     Timer1->stop();
-    return ::SelecionaModelos(Modelos, ArquivoEscolhido, this);
+    return ::SelecionaModelos(Comandos.Modelos, Comandos.ArquivoEscolhido, this);
 }
 
 void TFrm_PrincipalVeltronix::Timer1Timer()
 {
     Timer1->stop();
-    if (OferecerRecuperacao())
+    if (Comandos.OferecerRecuperacao())
         return;
-    Selecionar();
-}
-
-void TFrm_PrincipalVeltronix::Selecionar()
-{
-    for (;;) {
-        switch (SelecionaModelos()) {
-        case TFrm_TipoOnibusVeltronix::ResultadoOk:
-            executar([this] { NovoProjeto(); });
-            break;
-        case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
-            executar([this] { AbrirProjeto(); });
-            break;
-        default:
-            Terminar();
-            return;
-        }
-        if (projeto)
-            return;
-    }
+    Comandos.Selecionar();
 }
 
 void TFrm_PrincipalVeltronix::AbrirNaPartida(const QString &arquivo)
 {
     Timer1->stop();
-    ArquivoEscolhido = arquivo;
+    Comandos.ArquivoEscolhido = arquivo;
     Act_AbrirProjeto->trigger();
-    if (!projeto)
+    if (!Projeto())
         Timer1Timer();
-}
-
-int TFrm_PrincipalVeltronix::PrepararColunas(int quantidade)
-{
-    const int largura = LarguraDosRotulos(Fme_Destinos->LarguraGrade(), Fme_Destinos->LarguraColunaNumero(),
-                                          quantidade);
-    Fme_Destinos->RemoverColunasRotulos();
-    return largura;
-}
-
-void TFrm_PrincipalVeltronix::DimensionaPaineis(int larguraRotulos)
-{
-    TFme_Painel *e = Editor();
-    for (int p : Modelos.Posicoes()) {
-        const TModeloSinal modelo = ModeloDoCodigo(Modelos.Modelo(p));
-        if (TFlexLed *painel = e ? e->FlexLed(p) : nullptr) {
-            painel->DefinirNroLinhas(modelo.Linhas);
-            painel->DefinirNroColunas(modelo.Colunas);
-            painel->DefinirFonteUtilizada(modelo.Fonte);
-        }
-        Fme_Destinos->AdicionarColunaRotulo(p, p == 1 ? larguraRotulos + 200 : larguraRotulos);
-    }
-    Fme_Destinos->DefinirLarguraColunaNumero(LarguraColunaNumero);
 }
 
 // The alignment keys click the font tool's button when it is enabled and not down.
@@ -448,50 +415,15 @@ void TFrm_PrincipalVeltronix::QuadricularPainel()
             painel->DefinirRegua(!painel->Regua());
 }
 
-void TFrm_PrincipalVeltronix::Imprimir()
-{
-    ParaSimulador();
-    MostrarProgresso(u"Imprimindo Archivo...aguarde."_s);
-    TDtm_Destino &dados = Fme_Destinos->Dados();
-    dados.Cds_DestinosExtras.DesabilitarControles();
-    dados.Cds_Rotulos.DesabilitarControles();
-    const auto retomar = qScopeGuard([&] {
-        EsconderProgresso();
-        dados.Cds_Rotulos.HabilitarControles();
-        dados.Cds_DestinosExtras.HabilitarControles();
-    });
-    TFme_Painel *e = Editor();
-    if (ImprimirListagem && e)
-        ImprimirListagem(e->Painel(1), e->Painel(2), e->Painel(3), e->Painel(4));
-}
-
 void TFrm_PrincipalVeltronix::closeEvent(QCloseEvent *evento)
 {
-    bool parou = false;
-    try {
-        if (!ConfirmarDestinoEditado()) {
-            parou = true;
-        } else if (projeto && projeto->Alterado) {
-            const int resposta = TMensagem::Pergunta(u"Atenção:\rSalvar o Archivo Abierto?"_s,
-                                                     TTipoMensagem::mtConfirmation, TMensagem::mrYes,
-                                                     TMensagem::mbYesNoCancel);
-            if (resposta == TMensagem::mrCancel)
-                parou = true;
-            else if (resposta == TMensagem::mrYes)
-                SalvarProjeto(parou);
-        }
-    } catch (const TErro &erro) {
-        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
-        parou = true;
-    }
-    if (parou) {
+    if (!Comandos.PodeTerminar()) {
         AtualizaComandos();
         evento->ignore();
         return;
     }
     Timer1->stop();
     // A normal end: the work is saved or was discarded on purpose.
-    recuperacao->Remover();
-    recuperacao->Esperar();
+    Comandos.EncerrarRecuperacao();
     evento->accept();
 }

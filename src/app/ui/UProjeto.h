@@ -20,7 +20,7 @@ public:
     TProjeto &operator=(const TProjeto &) = delete;
 
     TFme_Painel *Fme_Painel;
-    // The undo history of this project's work; set by the main window, which is what it captures.
+    // The undo history of this project's work; set by the project commands, which capture the work.
     std::unique_ptr<THistorico> Historico;
     QString NomeArquivo; // empty while the project was never saved
     bool Alterado = false;

@@ -1,6 +1,8 @@
 #include "editor/ui/UBotoesLigaDesliga.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,4 +30,19 @@ TBotoesLigaDesliga CriarBotoesLigaDesliga(QWidget *dono, const QString &nomeLiga
     grupo->addButton(b.Desliga);
     b.Desliga->setChecked(true);
     return b;
+}
+
+TBotoesLigaDesliga CriarGrupoLigaDesliga(QWidget *quadro, const QString &titulo, const QString &nomeGrupo,
+                                         const QString &nomeLiga, const QString &nomeDesliga)
+{
+    auto *externa = new QHBoxLayout(quadro);
+    externa->setContentsMargins(0, 0, 0, 0);
+    auto *grupo = new QGroupBox(titulo, quadro);
+    grupo->setObjectName(nomeGrupo);
+    externa->addWidget(grupo);
+    auto *interna = new QVBoxLayout(grupo);
+    interna->setContentsMargins(4, 2, 4, 2);
+    const TBotoesLigaDesliga botoes = CriarBotoesLigaDesliga(grupo, nomeLiga, nomeDesliga);
+    interna->addLayout(botoes.Disposicao);
+    return botoes;
 }

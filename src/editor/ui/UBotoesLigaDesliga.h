@@ -18,3 +18,9 @@ struct TBotoesLigaDesliga {
 TBotoesLigaDesliga CriarBotoesLigaDesliga(QWidget *dono, const QString &nomeLiga, const QString &nomeDesliga,
                                           const QString &textoLiga = QStringLiteral("Liga"),
                                           const QString &textoDesliga = QStringLiteral("Desliga"));
+
+// Fills the frame with a titled group holding the pair: the frame's own layout
+// without margins around the group, the pair inside it with margins of 4 and 2.
+// Disposicao is already in the group's layout.
+TBotoesLigaDesliga CriarGrupoLigaDesliga(QWidget *quadro, const QString &titulo, const QString &nomeGrupo,
+                                         const QString &nomeLiga, const QString &nomeDesliga);

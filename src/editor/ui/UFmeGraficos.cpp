@@ -1,10 +1,7 @@
 #include "editor/ui/UFmeGraficos.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "editor/ui/UBotoesLigaDesliga.h"
 
@@ -14,17 +11,10 @@ TFme_Graficos::TFme_Graficos(QWidget *dono)
     : QWidget(dono)
 {
     setObjectName(u"Fme_Graficos"_s);
-    auto *externa = new QHBoxLayout(this);
-    externa->setContentsMargins(0, 0, 0, 0);
-    auto *grupo = new QGroupBox(u"Gráficos"_s, this);
-    grupo->setObjectName(u"Grp_Graficos"_s);
-    externa->addWidget(grupo);
-    auto *interna = new QVBoxLayout(grupo);
-    interna->setContentsMargins(4, 2, 4, 2);
-    const TBotoesLigaDesliga botoes = CriarBotoesLigaDesliga(grupo, u"Btn_Habilitar"_s, u"Btn_Desabilitar"_s);
+    const TBotoesLigaDesliga botoes =
+        CriarGrupoLigaDesliga(this, u"Gráficos"_s, u"Grp_Graficos"_s, u"Btn_Habilitar"_s, u"Btn_Desabilitar"_s);
     Btn_Habilitar = botoes.Liga;
     Btn_Desabilitar = botoes.Desliga;
-    interna->addLayout(botoes.Disposicao);
     connect(Btn_Habilitar, &QPushButton::clicked, this, [this] { Btn_HabilitarClick(); });
     connect(Btn_Desabilitar, &QPushButton::clicked, this, [this] { Btn_DesabilitarClick(); });
     ReiniciarGraficos();

@@ -1,10 +1,7 @@
 #include "editor/ui/UFmeRolagem.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "editor/ui/UBotoesLigaDesliga.h"
 
@@ -14,17 +11,10 @@ TFme_Rolagem::TFme_Rolagem(QWidget *dono)
     : QWidget(dono)
 {
     setObjectName(u"Fme_Rolagem"_s);
-    auto *externa = new QHBoxLayout(this);
-    externa->setContentsMargins(0, 0, 0, 0);
-    auto *grupo = new QGroupBox(u"Rolagem"_s, this);
-    grupo->setObjectName(u"Grp_Rolagem"_s);
-    externa->addWidget(grupo);
-    auto *interna = new QVBoxLayout(grupo);
-    interna->setContentsMargins(4, 2, 4, 2);
-    const TBotoesLigaDesliga botoes = CriarBotoesLigaDesliga(grupo, u"Btn_Rolar"_s, u"Btn_NaoRolar"_s);
+    const TBotoesLigaDesliga botoes =
+        CriarGrupoLigaDesliga(this, u"Rolagem"_s, u"Grp_Rolagem"_s, u"Btn_Rolar"_s, u"Btn_NaoRolar"_s);
     Btn_Rolar = botoes.Liga;
     Btn_NaoRolar = botoes.Desliga;
-    interna->addLayout(botoes.Disposicao);
     connect(Btn_Rolar, &QPushButton::clicked, this, [this] { Btn_RolarClick(); });
     connect(Btn_NaoRolar, &QPushButton::clicked, this, [this] { Btn_NaoRolarClick(); });
 }

@@ -26,9 +26,9 @@ struct TJanela {
         // The program's settings (the pen drive used last) go to a place of the tests'.
         QStandardPaths::setTestModeEnabled(true);
         janela.Timer1->stop();
-        janela.Terminar = [this] { ++terminou; };
+        janela.Comandos.Terminar = [this] { ++terminou; };
         if (registrarImpressao)
-            janela.ImprimirListagem = [this](bool f, bool l, bool t, bool a) { impressoes.append({f, l, t, a}); };
+            janela.Comandos.ImprimirListagem = [this](bool f, bool l, bool t, bool a) { impressoes.append({f, l, t, a}); };
         janela.resize(1366, 740);
         janela.show();
         janela.activateWindow();

@@ -313,13 +313,13 @@ private slots:
         refazer(j);
         QVERIFY(!j.janela.Projeto()->Alterado);
 
-        j.janela.ArquivoEscolhido = pasta.filePath(u"historico.ar1"_s);
+        j.janela.Comandos.ArquivoEscolhido = pasta.filePath(u"historico.ar1"_s);
         {
             TRespostasMensagem r({TMensagem::mrNo, TMensagem::mrNo});
             j.janela.Act_AbrirProjeto->trigger();
         }
         QVERIFY(j.janela.Projeto());
-        QCOMPARE(j.janela.Projeto()->NomeArquivo, j.janela.ArquivoEscolhido);
+        QCOMPARE(j.janela.Projeto()->NomeArquivo, j.janela.Comandos.ArquivoEscolhido);
         QVERIFY(!j.janela.Btn_Desfazer->isEnabled());
         QVERIFY(!j.janela.Btn_Refazer->isEnabled());
         j.Digitar(1, u"Z"_s);

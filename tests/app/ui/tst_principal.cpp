@@ -693,7 +693,7 @@ private slots:
         QCOMPARE(j.Destinos().ValorNaLinha(0, j.Destinos().IndiceDaColuna(u"ROTULO1"_s)).toString(), u"CENTRO"_s);
         QVERIFY(!QFile::exists(copia));
         // This run now keeps the work in its own copy.
-        j.janela.GravadorRecuperacao().Esperar();
+        j.janela.Comandos.GravadorRecuperacao().Esperar();
         QVERIFY(QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
     }
 
@@ -708,7 +708,7 @@ private slots:
             TJanela a;
             novoProjeto(a, {1, 0, 0, 0});
             a.Digitar(1, u"X"_s);
-            TCopiaRecuperacao c = a.janela.CopiaAtual();
+            TCopiaRecuperacao c = a.janela.Comandos.CopiaAtual();
             c.Momento = c.Momento.addSecs(-60);
             TRecuperacao::Gravar(pastaCopias + u"/recuperacao-999999993.ar1"_s, c);
         }
@@ -735,8 +735,8 @@ private slots:
         novoProjeto(j, {1, 0, 0, 0});
         j.Digitar(1, u"A"_s);
         j.SalvarDestino();
-        j.janela.GuardarRecuperacao();
-        j.janela.GravadorRecuperacao().Esperar();
+        j.janela.Comandos.GuardarRecuperacao();
+        j.janela.Comandos.GravadorRecuperacao().Esperar();
         QVERIFY(QFile::exists(TRecuperacao::ArquivoDestaExecucao()));
         TRespostasMensagem r({TMensagem::mrNo});
         QVERIFY(j.janela.close());
@@ -828,10 +828,10 @@ private slots:
         TJanela j;
         TPenDrive::GuardarUltimoDestino({});
         const TUnidadeRemovivel unidade{pen, u"/dev/sdb1"_s};
-        j.janela.UnidadesRemoviveis = [&] { return QList<TUnidadeRemovivel>{unidade}; };
-        j.janela.EjecaoDisponivel = [&] { return ejecao; };
+        j.janela.Comandos.UnidadesRemoviveis = [&] { return QList<TUnidadeRemovivel>{unidade}; };
+        j.janela.Comandos.EjecaoDisponivel = [&] { return ejecao; };
         QList<TUnidadeRemovivel> ejetadas;
-        j.janela.Ejetar = [&](const TUnidadeRemovivel &u) { ejetadas << u; };
+        j.janela.Comandos.Ejetar = [&](const TUnidadeRemovivel &u) { ejetadas << u; };
         novoProjeto(j, {1, 0, 0, 0});
         j.Digitar(1, u"A"_s);
         j.SalvarDestino();
@@ -962,8 +962,8 @@ int filhoDaRecuperacao(int argc, char **argv)
     janela.Fme_Destinos->Act_SalvarDestinoExecute();
     janela.Editor()->FocarPainelAtivo();
     QTest::keyClicks(captura, u"BAI"_s);
-    janela.GuardarRecuperacao();
-    janela.GravadorRecuperacao().Esperar();
+    janela.Comandos.GuardarRecuperacao();
+    janela.Comandos.GravadorRecuperacao().Esperar();
     std::printf("pronto\n");
     std::fflush(stdout);
     return app.exec();

@@ -159,7 +159,7 @@ private slots:
 
         TFrm_PreviewQuickReport::ExibirModal = [&](TFrm_PreviewQuickReport &) { medirJanela(); };
         const auto restaurar = qScopeGuard([] { TFrm_PreviewQuickReport::ExibirModal = nullptr; });
-        j.janela.ImprimirListagem = [&](bool, bool, bool, bool) { medirJanela(); };
+        j.janela.Comandos.ImprimirListagem = [&](bool, bool, bool, bool) { medirJanela(); };
         QTest::mouseClick(j.janela.Btn_ImprimirProjeto, Qt::LeftButton);
 
         // "Volver a Selecion", "Adicionar Painel": the selection comes while the label shows.
@@ -255,9 +255,9 @@ private slots:
         const QString pen = caminho(u"media/ana/PENDRIVE"_s);
         QVERIFY(QDir().mkpath(pen));
         TJanela j;
-        j.janela.UnidadesRemoviveis = [&] { return QList<TUnidadeRemovivel>{{pen, u"/dev/sdb1"_s}}; };
-        j.janela.EjecaoDisponivel = [] { return true; };
-        j.janela.Ejetar = [](const TUnidadeRemovivel &) {};
+        j.janela.Comandos.UnidadesRemoviveis = [&] { return QList<TUnidadeRemovivel>{{pen, u"/dev/sdb1"_s}}; };
+        j.janela.Comandos.EjecaoDisponivel = [] { return true; };
+        j.janela.Comandos.Ejetar = [](const TUnidadeRemovivel &) {};
         abrirProjeto(j, quatroSinais);
         j.Digitar(1, u"CENTRO"_s);
         j.SalvarDestino();
