@@ -53,29 +53,55 @@ void MostrarTipo(TDtm_Destino &dados, bool extra)
     dados.ReconstruirRotulos(true);
 }
 
-QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados)
+namespace {
+// The fitted positions of rows given as (PAINEL, NRO_LINHAS, NRO_COLUNAS), in
+// position order, sized as SinaisDoProjeto says.
+struct TTamanhoDaLinha {
+    int Painel, Linhas, Colunas;
+};
+QList<TSinalEquipado> sinaisDasLinhas(int tipoOnibus, const QList<TTamanhoDaLinha> &linhas)
 {
-    if (!dados.TemLinhas())
-        return {};
-    TTabelaMemoria &t = dados.Cds_DestinosExtras;
-    std::array<TSinalEquipado, qtdPosicoes> sinais = tamanhosIniciais(t.ComoInteiro(u"TIPOONIBUS"_s));
+    std::array<TSinalEquipado, qtdPosicoes> sinais = tamanhosIniciais(tipoOnibus);
     std::array<bool, qtdPosicoes> equipado{};
-    for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo()) {
-        const int painel = t.ComoInteiro(u"PAINEL"_s);
-        if (painel < 1 || painel > qtdPosicoes)
+    for (const TTamanhoDaLinha &linha : linhas) {
+        if (linha.Painel < 1 || linha.Painel > qtdPosicoes)
             continue;
-        TSinalEquipado &sinal = sinais[painel - 1];
-        equipado[painel - 1] = true;
-        if (const int linhas = t.ComoInteiro(u"NRO_LINHAS"_s); linhas > 0)
-            sinal.Linhas = linhas;
-        if (const int colunas = t.ComoInteiro(u"NRO_COLUNAS"_s); colunas > 0)
-            sinal.Colunas = colunas;
+        TSinalEquipado &sinal = sinais[linha.Painel - 1];
+        equipado[linha.Painel - 1] = true;
+        if (linha.Linhas > 0)
+            sinal.Linhas = linha.Linhas;
+        if (linha.Colunas > 0)
+            sinal.Colunas = linha.Colunas;
     }
     QList<TSinalEquipado> resultado;
     for (int p = 0; p < qtdPosicoes; ++p)
         if (equipado[p])
             resultado.append(sinais[p]);
     return resultado;
+}
+}
+
+QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados)
+{
+    if (!dados.TemLinhas())
+        return {};
+    TTabelaMemoria &t = dados.Cds_DestinosExtras;
+    const int tipoOnibus = t.ComoInteiro(u"TIPOONIBUS"_s);
+    QList<TTamanhoDaLinha> linhas;
+    for (dados.Primeiro(); dados.TemLinhaCorrente(true); dados.Proximo())
+        linhas.append({t.ComoInteiro(u"PAINEL"_s), t.ComoInteiro(u"NRO_LINHAS"_s), t.ComoInteiro(u"NRO_COLUNAS"_s)});
+    return sinaisDasLinhas(tipoOnibus, linhas);
+}
+
+QList<TSinalEquipado> SinaisDoOnibus(const TTabelaMemoria &tabela, int tipoOnibus)
+{
+    const int painel = tabela.IndiceObrigatorio(u"PAINEL"_s);
+    const int nroLinhas = tabela.IndiceObrigatorio(u"NRO_LINHAS"_s);
+    const int nroColunas = tabela.IndiceObrigatorio(u"NRO_COLUNAS"_s);
+    QList<TTamanhoDaLinha> linhas;
+    for (const QVector<QVariant> &linha : tabela.TodasAsLinhas())
+        linhas.append({linha.value(painel).toInt(), linha.value(nroLinhas).toInt(), linha.value(nroColunas).toInt()});
+    return sinaisDasLinhas(tipoOnibus, linhas);
 }
 
 QString NomeDoSinal(int painel)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class TDtm_Destino;
+class TTabelaMemoria;
 
 // A project file as the program finds it when the operator opens it right
 // after start-up, for the tools that work on a file without the main window.
@@ -26,6 +27,13 @@ void MostrarTipo(TDtm_Destino &dados, bool extra);
 // then, walking the rows in table order, NRO_LINHAS and NRO_COLUNAS above 0
 // replace it, so the last row that names a size wins.
 QList<TSinalEquipado> SinaisDoProjeto(TDtm_Destino &dados);
+
+// The signs the bus carries: those that the rows of both kinds fit, whatever
+// kind is shown (a sign with extra messages only is fitted too), sized the
+// same way from tipoOnibus (the TIPOONIBUS read from the file) and the rows in
+// the order they were stored. What the window opens and what the pen drive
+// file holds.
+QList<TSinalEquipado> SinaisDoOnibus(const TTabelaMemoria &tabela, int tipoOnibus);
 
 // "Frontal", "Lateral", "Traseiro", "Auxiliar"; "Painel n" for other slots.
 QString NomeDoSinal(int painel);

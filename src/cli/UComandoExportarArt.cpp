@@ -47,7 +47,9 @@ int executar(QStringList argumentos)
 
     TDtm_Destino dados;
     AbrirProjeto(dados, projeto);
-    TTransferencia transferencia(dados, SinaisDoProjeto(dados));
+    TTransferencia transferencia(
+        dados, SinaisDoOnibus(dados.Cds_DestinosExtras,
+                              dados.TemLinhas() ? dados.Cds_DestinosExtras.ComoInteiro(u"TIPOONIBUS"_s) : 0));
     transferencia.VerificarDestinos();
     // As the program does when it creates a panel, so that the clock glyphs
     // written never depend on whether the program was opened first. A font

@@ -43,22 +43,26 @@ private slots:
         QTest::addColumn<QStringList>("destinos");
         QTest::addColumn<QStringList>("extras");
         QTest::addColumn<QStringList>("sinais");
+        QTest::addColumn<QStringList>("onibus"); // of both kinds (SinaisDoOnibus)
 
         QTest::newRow("só o traseiro") << 1 << QStringList{u"3/1/13x32"_s} << QStringList{}
-                                       << QStringList{u"3:13x32"_s};
+                                       << QStringList{u"3:13x32"_s} << QStringList{u"3:13x32"_s};
         QTest::newRow("ordem das posições") << 2 << QStringList{u"4/1/8x80"_s, u"2/1/16x96"_s, u"1/1/13x128"_s}
-                                            << QStringList{} << QStringList{u"1:13x128"_s, u"2:16x96"_s, u"4:8x80"_s};
-        // Rows that disagree: the last one in table order (the highest number) wins.
+                                            << QStringList{} << QStringList{u"1:13x128"_s, u"2:16x96"_s, u"4:8x80"_s} << QStringList{u"1:13x128"_s, u"2:16x96"_s, u"4:8x80"_s};
+        // Rows that disagree: the last one in table order (the highest number)
+        // wins; of both kinds, the last one stored.
         QTest::newRow("linhas discordantes") << 1 << QStringList{u"1/2/16x96"_s, u"1/1/8x80"_s} << QStringList{}
-                                             << QStringList{u"1:16x96"_s};
+                                             << QStringList{u"1:16x96"_s} << QStringList{u"1:8x80"_s};
         // Sizes of 0 and pending new rows keep the starting size of the bus type.
         QTest::newRow("tamanho zero, ônibus 1") << 1 << QStringList{u"1/1/0x0"_s, u"3/1/N"_s} << QStringList{}
-                                                << QStringList{u"1:13x128"_s, u"3:13x32"_s};
+                                                << QStringList{u"1:13x128"_s, u"3:13x32"_s} << QStringList{u"1:13x128"_s, u"3:13x32"_s};
         QTest::newRow("tamanho zero, ônibus 2") << 2 << QStringList{u"1/1/0x0"_s} << QStringList{}
-                                                << QStringList{u"1:8x80"_s};
+                                                << QStringList{u"1:8x80"_s} << QStringList{u"1:8x80"_s};
         QTest::newRow("extras não equipam") << 1 << QStringList{u"1/1/8x80"_s} << QStringList{u"2/1/8x80"_s}
-                                            << QStringList{u"1:8x80"_s};
-        QTest::newRow("projeto vazio") << 1 << QStringList{} << QStringList{} << QStringList{};
+                                            << QStringList{u"1:8x80"_s} << QStringList{u"1:8x80"_s, u"2:8x80"_s};
+        QTest::newRow("traseiro só com extras") << 1 << QStringList{u"1/1/13x128"_s} << QStringList{u"3/2/13x32"_s}
+                                                << QStringList{u"1:13x128"_s} << QStringList{u"1:13x128"_s, u"3:13x32"_s};
+        QTest::newRow("projeto vazio") << 1 << QStringList{} << QStringList{} << QStringList{} << QStringList{};
     }
     void sinaisDoProjeto()
     {
@@ -66,6 +70,7 @@ private slots:
         QFETCH(QStringList, destinos);
         QFETCH(QStringList, extras);
         QFETCH(QStringList, sinais);
+        QFETCH(QStringList, onibus);
 
         TDtm_Destino d;
         d.AbrirTabelas({});
@@ -75,6 +80,7 @@ private slots:
                 GravarLinha(d, linha(l, tipoOnibus));
         }
         QCOMPARE(texto(SinaisDoProjeto(d)), sinais);
+        QCOMPARE(texto(SinaisDoOnibus(d.Cds_DestinosExtras, tipoOnibus)), onibus);
     }
 
     // The label table of each kind, with the labels of the fitted positions only;

@@ -20,6 +20,7 @@
 #include "app/UVersao.h"
 #include "app/projeto_fixture.h"
 #include "output/UGeracaoArquivo.h"
+#include "output/ULeituraArquivo.h"
 #include "output/saida_fixture.h"
 #include "panel/UFontes.h"
 #include "print/pdf_fixture.h"
@@ -233,6 +234,21 @@ private slots:
         QCOMPARE(r.Saida, u"Gravado \"%1\" (%2 bytes): Frontal 2 destinos, 1 extra; Lateral 1 destino, 0 extras.\n"_s
                               .arg(saida)
                               .arg(esperado.size()));
+    }
+
+    // A sign that carries extra messages only is on the bus too: the file holds
+    // it, as "Salvar no PenDrive" of the project opened in the window does.
+    void exportarSinalSoComExtras()
+    {
+        const QString arquivo =
+            projetoAlterado(u"traseiroextras.ar1"_s, u"UPDATE DESTINOS_EXTRAS SET PAINEL = 3 WHERE EXTRA = 1"_s);
+        QVERIFY(!arquivo.isEmpty());
+        const QString saida = caminho(u"traseiroextras.art"_s);
+        const TResultado r = executar({u"export-art"_s, arquivo, saida});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        QVERIFY2(r.Saida.contains(u"; Traseiro 0 destinos, 1 extra."_s), qPrintable(r.Saida));
+        QCOMPARE(LerArquivoSaida(saida).Paineis.last().Numero, 3);
     }
 
     void folhaDeGlifos()

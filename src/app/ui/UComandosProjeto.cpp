@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/UProjetoArquivo.h"
 #include "app/UTransferencia.h"
 #include "app/ui/UDialogosProjeto.h"
 #include "app/ui/UEjecaoPenDrive.h"
@@ -176,26 +177,13 @@ void TComandosProjeto::abrirArquivo(const QString &arquivo)
         sincronizacao.TipoOnibusLido = t.ComoInteiro(u"TIPOONIBUS"_s);
     if (const quint8 tipo = TipoOnibusDoArquivo(sincronizacao.TipoOnibusLido))
         Modelos.TipoOnibus = tipo;
-    QList<TSinalEquipado> tamanhos;
-    for (int p = 1; p <= 4; ++p)
-        tamanhos.append(sincronizacao.TipoOnibusLido == 1
-                            ? QList<TSinalEquipado>{{1, 13, 128}, {2, 8, 80}, {3, 13, 32}, {4, 8, 80}}[p - 1]
-                            : TSinalEquipado{p, 8, 80});
     // Every row of both kinds says which signs are fitted and how big they
-    // are, whatever kind the list shows; a later row overrides an earlier one.
+    // are, whatever kind the list shows.
+    QList<TSinalEquipado> tamanhos{{1, 8, 80}, {2, 8, 80}, {3, 8, 80}, {4, 8, 80}};
     bool *presentes[] = {&Modelos.TemFrontal, &Modelos.TemLateral, &Modelos.TemTraseiro, &Modelos.TemAuxiliar};
-    const int colunaPainel = t.IndiceObrigatorio(u"PAINEL"_s);
-    const int colunaLinhas = t.IndiceObrigatorio(u"NRO_LINHAS"_s);
-    const int colunaColunas = t.IndiceObrigatorio(u"NRO_COLUNAS"_s);
-    for (const QVector<QVariant> &linha : t.TodasAsLinhas()) {
-        const int p = linha.value(colunaPainel).toInt();
-        if (p < 1 || p > 4)
-            continue;
-        *presentes[p - 1] = true;
-        if (const int linhas = linha.value(colunaLinhas).toInt(); linhas > 0)
-            tamanhos[p - 1].Linhas = linhas;
-        if (const int colunas = linha.value(colunaColunas).toInt(); colunas > 0)
-            tamanhos[p - 1].Colunas = colunas;
+    for (const TSinalEquipado &sinal : SinaisDoOnibus(t, sincronizacao.TipoOnibusLido)) {
+        *presentes[sinal.Painel - 1] = true;
+        tamanhos[sinal.Painel - 1] = sinal;
     }
     lista.MostrarDestinos();
     criarProjeto();
