@@ -78,6 +78,10 @@ void TFlexLed::paintEvent(QPaintEvent *)
 
 void TFlexLed::mousePressEvent(QMouseEvent *evento)
 {
+    // A click on another panel ends the text-dimension window of the one
+    // before: the keys follow the click.
+    if (TFrm_DimensaoTexto *dimensao = TFrm_DimensaoTexto::Aberto(); dimensao && dimensao->Painel() != this)
+        dimensao->close();
     const QPoint p = evento->position().toPoint();
     if (evento->button() == Qt::LeftButton)
         esquerdoPressionado = true;

@@ -108,8 +108,16 @@ void TFrm_DimensaoTexto::VincularPainel(TFlexLed *novo)
     painel = novo;
     if (!painel)
         return;
-    if (!jaVinculado)
+    if (!jaVinculado) {
         modoDoPainel = painel->Modo();
+        // A window with no panel would only hold the keyboard. The panel is
+        // half destroyed by then: forgotten, not given its mode back.
+        disconnect(fimDoPainel);
+        fimDoPainel = connect(painel, &QObject::destroyed, this, [this] {
+            painel = nullptr;
+            close();
+        });
+    }
     Fme_Fontes->DefinirFonte(painel->FonteUtilizada());
     painel->DefinirModo(TModo::ModoMarcacao);
     marcarLinhaDoCursor();

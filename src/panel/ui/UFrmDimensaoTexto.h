@@ -14,7 +14,8 @@ class TFme_Fontes;
 // line reaches and offers the font, alignment and spacing controls so that
 // the operator can make the line fit. At most one exists in the program; it
 // is bound to one panel at a time, puts it in ModoMarcacao while bound and
-// gives it back its mode when it closes. Esc closes it.
+// gives it back its mode when it closes. Esc closes it, and so do a click on
+// another panel and the end of its own panel.
 class TFrm_DimensaoTexto : public QWidget {
     Q_OBJECT
 public:
@@ -46,6 +47,7 @@ private:
     void liberarPainel();
 
     QPointer<TFlexLed> painel;
+    QMetaObject::Connection fimDoPainel;
     TModo modoDoPainel = TModo::ModoTexto;
 };
 

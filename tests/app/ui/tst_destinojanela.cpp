@@ -378,6 +378,27 @@ private slots:
         }
     }
 
+    // With the text-dimension window open over one sign, a click on another
+    // sign closes it, gives the first its mode back, and the keys follow the click.
+    void outroSinalComDimensaoAberta()
+    {
+        TJanela j;
+        novoProjeto(j, {1, 0, 1, 0}); // the rear sign 8 x 40
+        clicar(j, 3);
+        j.Painel(3).DefinirFonteUtilizada(static_cast<TTipoFonte>(7));
+        teclar(u"123456"_s);
+        QVERIFY(TFrm_DimensaoTexto::Aberto());
+        QCOMPARE(j.Painel(3).Modo(), TModo::ModoMarcacao);
+        clicar(j, 1);
+        QVERIFY(!TFrm_DimensaoTexto::Aberto());
+        QCOMPARE(j.Painel(3).Modo(), TModo::ModoTexto);
+        QVERIFY(QTest::qWaitForWindowActive(&j.janela));
+        QCOMPARE(QApplication::focusWidget(), j.Painel(1).CapturaDeTeclas());
+        teclar(u"A"_s);
+        QCOMPARE(j.Painel(1).TextoDigitado().size(), size_t(1));
+        QCOMPARE(j.Painel(1).TextoDigitado().front()->Caractere, 'A');
+    }
+
     // Every sign is shown whole: a 13-row rear beside an 8-row side sign makes
     // the panel area reach below the rear.
     void sinalInteiro()
