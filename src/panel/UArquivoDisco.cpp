@@ -255,12 +255,10 @@ void SubstituirAtomico(const QString &arquivo, const std::function<void(const QS
     ::close(novo);
     if (!sincronizado)
         falhaGravar(arquivo, codigo);
-    if (const int falha = observar(TPassoDisco::Renomear, destino))
-        falhaGravar(arquivo, falha);
-    if (::rename(temporario.constData(), QFile::encodeName(destino).constData()) != 0)
-        falhaGravar(arquivo, errno);
+    // Once renamed, the temporary name is gone: a failed flush of the folder
+    // after it has nothing left to remove.
+    Renomear(QFile::decodeName(temporario), destino, arquivo);
     renomeado = true;
-    SincronizarPasta(destino, arquivo);
 }
 
 void GravarAtomico(const QString &arquivo, const QByteArray &bytes)

@@ -28,6 +28,22 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The progress text shown and the tables' views held still while a command
+// walks the tables; both come back when it ends, however it ends.
+auto suspenderTabelas(TVisaoComandos &visao, TDtm_Destino &dados, const QString &progresso)
+{
+    visao.MostrarProgresso(progresso);
+    dados.Cds_DestinosExtras.DesabilitarControles();
+    dados.Cds_Rotulos.DesabilitarControles();
+    return qScopeGuard([&visao, &dados] {
+        visao.EsconderProgresso();
+        dados.Cds_Rotulos.HabilitarControles();
+        dados.Cds_DestinosExtras.HabilitarControles();
+    });
+}
+}
+
 bool TComandosProjeto::ConfirmarDestinoEditado()
 {
     if (!projeto || !sincronizacao.PaineisAlterados())
@@ -113,14 +129,7 @@ void TComandosProjeto::TransferirProjeto()
                             TMensagem::mrYes, TMensagem::mbYesNo)
         != TMensagem::mrYes)
         return;
-    visao.MostrarProgresso(u"Salvando no PENDRIVE...aguarde."_s);
-    dados.Cds_DestinosExtras.DesabilitarControles();
-    dados.Cds_Rotulos.DesabilitarControles();
-    const auto retomar = qScopeGuard([&] {
-        visao.EsconderProgresso();
-        dados.Cds_Rotulos.HabilitarControles();
-        dados.Cds_DestinosExtras.HabilitarControles();
-    });
+    const auto retomar = suspenderTabelas(visao, dados, u"Salvando no PENDRIVE...aguarde."_s);
     // The dialog offers the pen drives mounted now and starts on the one used last.
     const QList<TUnidadeRemovivel> unidades = UnidadesRemoviveis ? UnidadesRemoviveis() : QList<TUnidadeRemovivel>();
     TPedidoArquivo pedido;
@@ -209,15 +218,7 @@ void TComandosProjeto::ImportarLista()
 void TComandosProjeto::Imprimir()
 {
     ParaSimulador();
-    visao.MostrarProgresso(u"Imprimindo Archivo...aguarde."_s);
-    TDtm_Destino &dados = lista.Dados();
-    dados.Cds_DestinosExtras.DesabilitarControles();
-    dados.Cds_Rotulos.DesabilitarControles();
-    const auto retomar = qScopeGuard([&] {
-        visao.EsconderProgresso();
-        dados.Cds_Rotulos.HabilitarControles();
-        dados.Cds_DestinosExtras.HabilitarControles();
-    });
+    const auto retomar = suspenderTabelas(visao, lista.Dados(), u"Imprimindo Archivo...aguarde."_s);
     TFme_Painel *e = Editor();
     if (ImprimirListagem && e)
         ImprimirListagem(e->Painel(1), e->Painel(2), e->Painel(3), e->Painel(4));
