@@ -97,8 +97,8 @@ void BM_GuardarRecuperacao(benchmark::State &estado)
     b.janela.Sincronizacao.CarregaDestino();
     b.janela.Projeto()->Alterado = true;
     for (auto _ : estado)
-        b.janela.GuardarRecuperacao();
-    b.janela.GravadorRecuperacao().Esperar();
+        b.janela.Comandos.GuardarRecuperacao();
+    b.janela.Comandos.GravadorRecuperacao().Esperar();
     TRecuperacao::DefinirPasta({});
 }
 BENCHMARK(BM_GuardarRecuperacao)->Unit(benchmark::kMillisecond);
@@ -109,7 +109,7 @@ void BM_GravarCopia(benchmark::State &estado)
     TBancada b;
     b.Selecionar(5);
     b.janela.Sincronizacao.CarregaDestino();
-    const TCopiaRecuperacao copia = b.janela.CopiaAtual();
+    const TCopiaRecuperacao copia = b.janela.Comandos.CopiaAtual();
     const QString arquivo = b.pasta.filePath(u"copia.ar1"_s);
     for (auto _ : estado)
         TRecuperacao::Gravar(arquivo, copia);
