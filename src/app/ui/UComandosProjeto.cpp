@@ -154,6 +154,7 @@ void TComandosProjeto::AbrirProjeto()
         [&] {
             try {
                 abrirArquivo(ArquivoEscolhido);
+                LembrarPastaDosProjetos(ArquivoEscolhido);
             } catch (...) {
                 // Nothing half open: no project, an empty list.
                 projeto.reset();
@@ -210,7 +211,6 @@ void TComandosProjeto::abrirArquivo(const QString &arquivo)
     }
     lista.DefinirLarguraColunaNumero(LarguraColunaNumero);
     projeto->NomeArquivo = arquivo;
-    LembrarPastaDosProjetos(arquivo);
 }
 
 void TComandosProjeto::SalvarProjeto(bool &parou)
@@ -363,6 +363,9 @@ void TComandosProjeto::Selecionar()
             break;
         case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
             Executar([this] { AbrirProjeto(); });
+            break;
+        case TFrm_TipoOnibusVeltronix::ResultadoPenDrive:
+            Executar([this] { AbrirArquivoPenDrive(); });
             break;
         default:
             Terminar();
