@@ -91,17 +91,17 @@ private slots:
 
     // Export, rebuild, export again over 1 000 generated projects (every sign
     // model and font, scrolling, eight messages, extras with clocks, gaps in
-    // the numbering), in parts of 100 seeds.
+    // the numbering), in rows of 50 seeds.
     void idaEVolta_data()
     {
         QTest::addColumn<int>("primeira");
-        for (int s = 1; s <= 1000; s += 100)
-            QTest::addRow("seeds %d-%d", s, s + 99) << s;
+        for (int s = 1; s <= 1000; s += 50)
+            QTest::addRow("seeds %d-%d", s, s + 49) << s;
     }
     void idaEVolta()
     {
         QFETCH(int, primeira);
-        for (int s = primeira; s < primeira + 100; ++s) {
+        for (int s = primeira; s < primeira + 50; ++s) {
             TDtm_Destino dados;
             dados.AbrirTabelas({});
             const TGeradorProjetos::TProjeto projeto = TGeradorProjetos(quint32(s)).Gerar(dados);
