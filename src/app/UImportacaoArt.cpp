@@ -5,21 +5,20 @@
 #include <QScopeGuard>
 
 #include <algorithm>
-#include <bit>
 #include <optional>
-#include <string_view>
 
+#include "app/UDesenhoRegistro.h"
 #include "app/UProjetoArquivo.h"
 #include "data/UDtmDestino.h"
 #include "editor/UCfgRotativo.h"
 #include "editor/UCoresLed.h"
 #include "output/UGeracaoArquivo.h"
 #include "panel/UArquivoDisco.h"
-#include "panel/UConteudoPainel.h"
 #include "panel/UFontes.h"
 #include "panel/UWindows1252.h"
 
 using namespace Qt::StringLiterals;
+using namespace TDesenhoRegistro;
 
 namespace {
 constexpr int qtdPosicoes = 4;
@@ -67,109 +66,6 @@ QString rotuloDoBloco(const TBlocoRotulo &bloco)
     return rotulo;
 }
 
-// The clock placeholder as the operator types it: "00:00" in the font, each
-// character as wide as its glyph, from (linha, coluna). A character the font
-// lacks, or one that did not fit the sign, was not typed: of the characters
-// left, the most that end where the file's clock ends.
-struct TRelogioDigitado {
-    TTipoFonte Fonte = TTipoFonte::tfNenhum;
-    int Linha = 0;
-    int Altura = 0;
-    QByteArray Caracteres;
-    QList<int> Colunas; // of each character
-    int ColunaFinal = 0; // one past the last column of the last character
-};
-
-TRelogioDigitado digitarRelogio(TTipoFonte fonte, int linha, int coluna, int colunaFinal)
-{
-    static constexpr std::string_view relogio("00:00");
-    const int altura = TFontesLed::AlturaDaFonte(fonte);
-    int larguras[relogio.size()];
-    for (size_t i = 0; i < relogio.size(); ++i) {
-        QByteArray glifo;
-        TFontesLed::LerGlifo(fonte, static_cast<unsigned char>(relogio[i]), glifo);
-        larguras[i] = TFontesLed::UltimaColunaDoGlifo(fonte, glifo, altura) + 1;
-    }
-    const auto digitar = [&](unsigned mascara) {
-        TRelogioDigitado r{fonte, linha, altura, {}, {}, coluna};
-        for (size_t i = 0; i < relogio.size(); ++i)
-            if (mascara & (1u << i) && larguras[i] > 0) {
-                r.Caracteres.append(relogio[i]);
-                r.Colunas.append(r.ColunaFinal);
-                r.ColunaFinal += larguras[i];
-            }
-        return r;
-    };
-    constexpr unsigned todos = (1u << relogio.size()) - 1;
-    for (int quantos = int(relogio.size()); quantos > 0; --quantos)
-        for (unsigned mascara = todos; mascara > 0; --mascara)
-            if (std::popcount(mascara) == quantos) {
-                TRelogioDigitado r = digitar(mascara);
-                if (!r.Colunas.isEmpty() && r.ColunaFinal == colunaFinal)
-                    return r;
-            }
-    return digitar(todos);
-}
-
-void escreverRelogio(QByteArray &texto, const TRelogioDigitado &r)
-{
-    for (qsizetype i = 0; i < r.Colunas.size(); ++i)
-        TConteudoPainel::EscreverEntradaCaractere(texto, i == 0, r.Linha, r.Colunas[i],
-                                                  static_cast<unsigned char>(r.Caracteres[i]), r.Fonte, true);
-    TConteudoPainel::FecharCaracteres(texto);
-}
-
-// The clock table the builder writes for a font; none when a field would not fit.
-std::optional<TTabelaFonteRelogio> tabelaDaFonte(TTipoFonte fonte)
-{
-    int largura = 0;
-    const QByteArray bits = TFontesLed::GlifosDoRelogio(fonte, largura);
-    const int altura = TFontesLed::AlturaDaFonte(fonte);
-    const int colunas = altura > 0 ? int(bits.size()) / altura : 0;
-    if (largura > 0xFF || colunas * bytesPorColuna(altura) > 0xFFFF)
-        return std::nullopt;
-    TTabelaFonteRelogio t;
-    t.LarguraDigito = quint8(largura);
-    t.Altura = quint8(altura);
-    t.TamanhoDados = quint16(colunas * bytesPorColuna(altura));
-    TGeracaoArquivo::GravarColunas(bits, altura, colunas, t.Colunas);
-    return t;
-}
-
-// One message of a record: columns [inicio, inicio + largura) of its data
-// drawn from column 1 of a panel content text ultima columns wide.
-struct TMensagemLida {
-    QByteArray Conteudo;
-    int UltimaAcesa = 0;
-};
-
-TMensagemLida desenhar(const QByteArray &dados, int linhas, int inicio, int largura, int ultima,
-                       const TRelogioDigitado *relogio)
-{
-    TMensagemLida m;
-    m.Conteudo.reserve(qsizetype(ultima) * linhas * 8);
-    for (int c = 1; c <= ultima; ++c)
-        for (int l = 1; l <= linhas; ++l) {
-            const bool acesa = c <= largura && LedAceso(dados, linhas, inicio + c - 1, l - 1);
-            TConteudoPainel::EscreverEntradaLed(m.Conteudo, l, c, acesa);
-            if (acesa)
-                m.UltimaAcesa = c;
-        }
-    if (relogio)
-        escreverRelogio(m.Conteudo, *relogio);
-    return m;
-}
-
-// Whether a message (columns from inicio) lights a LED where the clock stands.
-bool acendeRelogio(const QByteArray &dados, int linhas, int inicio, int largura, const TRelogioDigitado &r)
-{
-    for (int c = r.Colunas.first(); c < r.ColunaFinal && c <= largura; ++c)
-        for (int l = r.Linha; l < r.Linha + r.Altura && l <= linhas; ++l)
-            if (LedAceso(dados, linhas, inicio + c - 1, l - 1))
-                return true;
-    return false;
-}
-
 // Writes the columns every row of the sign shares; the caller adds the messages.
 void escreverSinal(TTabelaMemoria &t, const TPainelLido &painel, bool extra, int numero, const QString &rotulo)
 {
@@ -187,7 +83,7 @@ void escreverSinal(TTabelaMemoria &t, const TPainelLido &painel, bool extra, int
     t.DefinirValor(u"ROTULO1"_s, rotulo);
 }
 
-void escreverMensagens(TTabelaMemoria &t, const QList<TMensagemLida> &mensagens, int tempo, int codigo)
+void escreverMensagens(TTabelaMemoria &t, const QList<TMensagemDesenhada> &mensagens, int tempo, int codigo)
 {
     int tamanho = 0;
     for (int i = 1; i <= qtdRotativos; ++i) {
@@ -211,7 +107,7 @@ TImportacaoArt::TImportacaoArt(const QByteArray &bytes) : bytes(bytes), lido(Ler
     // Each clock table of the file is compared once with the table of every font.
     QList<std::optional<TTabelaFonteRelogio>> tabelas;
     for (int f = 1; f <= 12; ++f)
-        tabelas.append(tabelaDaFonte(TTipoFonte(f)));
+        tabelas.append(TabelaDaFonte(TTipoFonte(f)));
     for (const TTabelaFonteRelogio &t : std::as_const(lido.Fontes)) {
         const auto achada = std::find(tabelas.begin(), tabelas.end(), std::optional(t));
         fontesDoArquivo.append(achada != tabelas.end() ? int(achada - tabelas.begin()) + 1 : 0);
@@ -285,20 +181,20 @@ void TImportacaoArt::gravarLinha(TDtm_Destino &dados, const TPainelLido &painel,
 {
     TTabelaMemoria &t = dados.Cds_DestinosExtras;
     const TCabecalhoRegistro &c = registro.Cabecalho;
-    escreverSinal(t, painel, false, numero,
-                  c.Rotulo ? rotuloDoBloco(*c.Rotulo) : u"Destino %1"_s.arg(numero));
+    escreverSinal(t, painel, false, numero, c.Rotulo ? rotuloDoBloco(*c.Rotulo) : u"Destino %1"_s.arg(numero));
     const int linhas = painel.Tamanho.Linhas;
     const int colunas = painel.Tamanho.Colunas;
     const int colunasDados = ColunasDoRegistro(c, painel.Tamanho);
-    QList<TMensagemLida> mensagens;
+    QList<TMensagemDesenhada> mensagens;
     int divisao = 0;
     if (registro.Janela) {
         // One text as long as the record, never shorter than the panel.
-        mensagens.append(desenhar(registro.Colunas, linhas, 0, colunasDados, std::max(colunas, colunasDados), nullptr));
+        mensagens.append(
+            Desenhar(registro.Colunas, linhas, 0, colunasDados, std::max(colunas, colunasDados), nullptr));
         divisao = registro.Janela->XInicial > 0 ? registro.Janela->XInicial + 1 : 0;
     } else {
         for (int m = 0; m < MensagensDoRegistro(registro, painel.Tamanho); ++m)
-            mensagens.append(desenhar(registro.Colunas, linhas, m * colunas, colunas, colunas, nullptr));
+            mensagens.append(Desenhar(registro.Colunas, linhas, m * colunas, colunas, colunas, nullptr));
     }
     escreverMensagens(t, mensagens, c.TempoExposicao, c.CodigoSentido);
     t.DefinirValor(u"ROLAGEM"_s, c.CodigoSentido != 0);
@@ -323,8 +219,8 @@ void TImportacaoArt::gravarLinha(TDtm_Destino &dados, const TPainelLido &painel,
     const int qtd = MensagensDoRegistro(registro, painel.Tamanho);
 
     // The departure clock: only the front sign's rows carry its font.
-    constexpr int codigoRelogio = 6;
-    std::optional<TRelogioDigitado> relogio;
+    const int codigoRelogio = CodigoDoSentido(TRolagem::tsHorario);
+    std::optional<TRelogio> relogio;
     if (c.CodigoSentido == codigoRelogio && registro.Relogio && painel.Numero == 1) {
         const TBlocoRelogio &b = *registro.Relogio;
         const int fonte = fontesDoArquivo.value(b.IndiceFonte - 1);
@@ -332,19 +228,19 @@ void TImportacaoArt::gravarLinha(TDtm_Destino &dados, const TPainelLido &painel,
         // The row says where the typed characters end; a block that no typing
         // ends at makes the check fail.
         if (fonte != 0 && linha >= 1)
-            if (TRelogioDigitado r = digitarRelogio(TTipoFonte(fonte), linha, b.X0 + 1, b.X1 + 1); !r.Colunas.isEmpty())
+            if (TRelogio r = DigitarRelogio(TTipoFonte(fonte), linha, b.X0 + 1, b.X1 + 1); !r.Colunas.isEmpty())
                 relogio = r;
     }
     int mensagemDoRelogio = 0;
     for (int m = 0; relogio && m < qtd && mensagemDoRelogio == 0; ++m)
-        if (acendeRelogio(registro.Colunas, linhas, m * colunas, colunas, *relogio))
+        if (AcendeRelogio(registro.Colunas, linhas, m * colunas, colunas, *relogio))
             mensagemDoRelogio = m + 1;
     if (relogio && mensagemDoRelogio == 0)
         mensagemDoRelogio = 1;
 
-    QList<TMensagemLida> mensagens;
+    QList<TMensagemDesenhada> mensagens;
     for (int m = 0; m < qtd; ++m)
-        mensagens.append(desenhar(registro.Colunas, linhas, m * colunas, colunas, colunas,
+        mensagens.append(Desenhar(registro.Colunas, linhas, m * colunas, colunas, colunas,
                                   m + 1 == mensagemDoRelogio ? &*relogio : nullptr));
     const bool rola = c.CodigoSentido != 0 && c.CodigoSentido != codigoRelogio;
     escreverMensagens(t, mensagens, c.TempoExposicao, rola ? c.CodigoSentido : 0);

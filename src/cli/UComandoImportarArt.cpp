@@ -34,7 +34,8 @@ int executar(QStringList argumentos)
     dados.AbrirTabelas({});
     importacao.Reconstruir(dados);
     if (!dados.SalvarArquivo(projeto))
-        throw TErro(u"ATENÇÃO:\r\nNão foi possível gravar o projeto \"%1\"."_s.arg(QDir::toNativeSeparators(projeto)));
+        throw TErro(
+            u"ATENÇÃO:\r\nNão foi possível gravar o projeto \"%1\"."_s.arg(QDir::toNativeSeparators(projeto)));
     QTextStream(stdout) << u"Reconstruído \"%1\" de \"%2\": %3. %4"_s.arg(QDir::toNativeSeparators(projeto),
                                                                         QDir::toNativeSeparators(art),
                                                                         importacao.Quantidades(),

@@ -76,8 +76,8 @@ void TComandosProjeto::AbrirArquivoPenDrive()
     projeto->Alterado = true;
     aposAbrir();
     visao.EsconderProgresso();
-    TMensagem::Informacao(u"Projeto reconstruído do arquivo \"%1\": %2.\r\n%3\r\nSalve o projeto com \"Salvar no HD\"."_s
-                              .arg(QDir::toNativeSeparators(arquivo), importacao.Quantidades(),
-                                   importacao.Observacoes()));
+    TMensagem::Informacao(
+        u"Projeto reconstruído do arquivo \"%1\": %2.\r\n%3\r\nSalve o projeto com \"Salvar no HD\"."_s.arg(
+            QDir::toNativeSeparators(arquivo), importacao.Quantidades(), importacao.Observacoes()));
     GuardarRecuperacao();
 }
