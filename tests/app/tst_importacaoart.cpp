@@ -215,7 +215,8 @@ private slots:
         g.DefinirTipoArquivo(2);
         TPainel &frente = Fixture::Painel(g, 1, 8, 80);
         TPainel &lado = Fixture::Painel(g, 2, 8, 80);
-        TDestinos &d1 = Fixture::Destino(frente, 1, Fixture::Conteudo(8, 80, {QPoint(1, 1)}), u"São Paulo|Centro"_s, 7);
+        TDestinos &d1 =
+            Fixture::Destino(frente, 1, Fixture::Conteudo(8, 80, {QPoint(1, 1)}), u"São Paulo|Centro"_s, 7);
         d1.Conteudo.append(Fixture::Conteudo(8, 80, {QPoint(80, 8)}));
         d1.QtdMensagens = 2;
         Fixture::Destino(frente, 3, Fixture::Conteudo(8, 80, {QPoint(5, 5)}), u"TRES"_s);
