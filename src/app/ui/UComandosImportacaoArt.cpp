@@ -42,10 +42,6 @@ void TComandosProjeto::AbrirArquivoPenDrive()
     const QString arquivo = TDialogos::Perguntar(pedido);
     if (arquivo.trimmed().isEmpty())
         return;
-    bool parou = false;
-    FecharProjeto(parou);
-    if (parou)
-        return;
     visao.MostrarProgresso(u"Reconstruindo o projeto do PenDrive...aguarde."_s);
     const auto esconder = qScopeGuard([this] { visao.EsconderProgresso(); });
 
@@ -55,12 +51,17 @@ void TComandosProjeto::AbrirArquivoPenDrive()
         TFontesLed::CriarFontesPadrao();
     } catch (const TErro &) {
     }
+    // A file refused leaves the open project, if any, as it was.
     TImportacaoArt importacao = TImportacaoArt::LerArquivo(arquivo);
     QTemporaryDir pasta;
     if (!pasta.isValid())
         throw TErro(u"ATENÇÃO:\r\nNão foi possível preparar o projeto reconstruído."_s);
     const QString projetoTemporario = pasta.filePath(u"reconstruido.ar1"_s);
     gravarReconstrucao(importacao, projetoTemporario);
+    bool parou = false;
+    FecharProjeto(parou);
+    if (parou)
+        return;
     // The signs come from the file alone, not from the boxes of the selection.
     Modelos.TemFrontal = Modelos.TemLateral = Modelos.TemTraseiro = Modelos.TemAuxiliar = false;
     try {

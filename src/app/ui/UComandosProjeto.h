@@ -83,8 +83,8 @@ public:
     void AdicionaPainel();
     // "Abrir Archivo do PenDrive...": a pen drive file (".art") rebuilt into a
     // new project, unsaved, and a message saying what came back and what did
-    // not (UComandosImportacaoArt.cpp). A damaged file raises its TErro and
-    // leaves no project open.
+    // not (UComandosImportacaoArt.cpp). A damaged file raises its TErro
+    // before the open project, if any, is closed.
     void AbrirArquivoPenDrive();
     // The selection, then a new, opened or rebuilt project; again after an open
     // that failed or was cancelled (an error shown), until a project is open or the operator closes
