@@ -2,13 +2,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/UImportacaoArt.h"
+#include "app/UTransferencia.h"
+#include "data/UDtmDestino.h"
 #include "geracao_bytes.h"
 #include "output/ULeituraArquivo.h"
 #include "panel/UFontes.h"
 
 // Fuzz target of the ".art" reader. The bytes are read as a file: the reader
 // either refuses them at an offset inside the file or accepts them, and then
-// what it read lays out again to the same bytes. The same bytes also drive the
+// what it read lays out again to the same bytes, and a project rebuilt from it
+// writes them again unless the rebuild says it differs. The same bytes also drive the
 // file builder: whatever it writes, the reader reads back to its records.
 namespace {
 
@@ -34,6 +38,26 @@ int contarAcesas(const TArquivoSaidaLido &lido)
     return acesas;
 }
 
+// An accepted file is rebuilt into a project, or refused as having no sign
+// of the bus; a rebuild without the notice writes the same bytes again.
+void reconstruir(QByteArrayView bytes)
+{
+    TImportacaoArt importacao(bytes.toByteArray());
+    TDtm_Destino dados;
+    dados.AbrirTabelas({});
+    try {
+        importacao.Reconstruir(dados);
+    } catch (const TErro &) {
+        verificar(importacao.Sinais().isEmpty(), "a file with signs of the bus was refused");
+        return;
+    }
+    if (importacao.Difere())
+        return;
+    TGeracaoArquivo g;
+    TTransferencia(dados, importacao.Sinais()).Preencher(g);
+    verificar(g.GerarBytes() == bytes, "the rebuilt project writes other bytes without the notice");
+}
+
 void lerBytes(QByteArrayView bytes)
 {
     try {
@@ -43,7 +67,9 @@ void lerBytes(QByteArrayView bytes)
     } catch (const TErroLeitura &e) {
         verificar(e.Posicao >= 0 && e.Posicao <= bytes.size(), "fault offset outside the file");
         verificar(!e.Descricao.isEmpty(), "fault without a description");
+        return;
     }
+    reconstruir(bytes);
 }
 
 void construirELer(QByteArrayView bytes)

@@ -3,6 +3,32 @@
 #include "panel/UConteudoPainel.h"
 #include "panel/UErro.h"
 #include "panel/UPainelLed.h"
+#include "panel/UWindows1252.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+// The typed characters of a content text as TPainelLed::Rotulo gives them on
+// a panel of that many rows: row by row, each row in list order.
+QString digitadosDoConteudo(const QByteArray &texto, int linhas)
+{
+    std::vector<std::pair<int, char>> caracteres;
+    try {
+        TConteudoPainel::AnalisarConteudo(
+            texto, [](const TEntradaLed &) {},
+            [&caracteres](const TEntradaCaractere &e) { caracteres.emplace_back(int(e.Linha), char(e.Caractere)); });
+    } catch (const TErro &) {
+    }
+    std::stable_sort(caracteres.begin(), caracteres.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QByteArray bytes;
+    for (const auto &[linha, caractere] : caracteres)
+        if (linha >= 1 && linha <= linhas)
+            bytes.append(caractere);
+    return TWindows1252::ParaTexto(bytes);
+}
+}
 
 TCfgRotativo::TCfgRotativo(quint16 nroRotativo, qint16 painel)
     : NroRotativo(nroRotativo), Conteudo(NovoConteudo({})), Painel(painel)
@@ -29,9 +55,13 @@ std::unique_ptr<QBuffer> TCfgRotativo::NovoConteudo(const QByteArray &texto)
 
 void TCfgRotativo::GravarPainel(TPainelLed &painel)
 {
+    // A label kept apart from the typed characters (a message drawn, not
+    // typed, whose label was written for it) stays while they stay the same.
+    const QString digitados = painel.Rotulo();
+    if (Vazio || digitados != digitadosDoConteudo(TextoConteudo(), painel.NroLinhas()))
+        Rotulo = digitados;
     Conteudo = painel.SalvarNoStream(painel.NroLinhas(), painel.NroColunas());
     Rolagem = painel.Rolagem();
-    Rotulo = painel.Rotulo();
     Vazio = false;
     DivisaoNaColuna = qint16(painel.DivisaoNaColuna());
     NroLinhas = qint16(painel.NroLinhas());

@@ -38,6 +38,8 @@ public:
     static std::unique_ptr<QBuffer> NovoConteudo(const QByteArray &texto);
 
     // Stores the panel's content and settings into the slot; Vazio becomes false.
+    // Rotulo becomes the panel's typed characters unless they are the ones the
+    // slot held: a label written apart from them (a drawn message's) stays.
     void GravarPainel(TPainelLed &painel);
     // True when the panel shows exactly what the slot holds: its content, laid
     // on a panel of the same size and scrolling, writes the same text.

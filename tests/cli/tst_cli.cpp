@@ -685,6 +685,67 @@ private slots:
         QCOMPARE(executar({u"import-csv"_s, caminho(u"sem_sinais.ar1"_s), lista}).Codigo, 2);
     }
 
+    // A project rebuilt from the pen drive file: one summary line, its signs
+    // and labels listed, its listing printed, and the same file exported again.
+    void importarArt()
+    {
+        const QString art = caminho(u"reconstruir.art"_s);
+        QVERIFY(Fixture::GravarArquivo(art, esperado));
+        const QString novo = caminho(u"reconstruido.ar1"_s);
+        TResultado r = executar({u"import-art"_s, art, novo});
+        QCOMPARE(r.Erro, QString());
+        QCOMPARE(r.Codigo, 0);
+        const QString inicio = u"Reconstruído \"%1\" de \"%2\": Frontal 2 destinos, 1 extra; Lateral 1 destino, 0 "
+                               u"extras. Os textos voltam como desenhos de LEDs"_s.arg(novo, art);
+        QVERIFY2(r.Saida.startsWith(inicio), qPrintable(r.Saida));
+        QCOMPARE(r.Saida.count(u'\n'), 1);
+        QVERIFY2(!r.Saida.contains(u"não grava o mesmo arquivo"_s), qPrintable(r.Saida));
+
+        QCOMPARE(executar({u"list"_s, novo}).Saida, u"1\tCentro\tDestino 1\n2\tRua A\t\n"_s);
+        QCOMPARE(executar({u"list"_s, novo, u"--extras"_s}).Saida, u"1\tRecolhe\t\n"_s);
+        const QString pdf = caminho(u"reconstruido.pdf"_s);
+        r = executar({u"listing"_s, novo, pdf, u"--force"_s});
+        QCOMPARE(r.Codigo, 0);
+        QVERIFY2(Fixture::PaginasDoPdf(pdf).value(0).contains(u"1 Centro Destino 1 2 Rua A"_s),
+                 qPrintable(Fixture::PaginasDoPdf(pdf).value(0)));
+        const QString devolta = caminho(u"devolta.art"_s);
+        r = executar({u"export-art"_s, novo, devolta, u"--force"_s});
+        QCOMPARE(r.Codigo, 0);
+        QCOMPARE(Fixture::LerArquivo(devolta), esperado);
+    }
+
+    // A damaged file, an existing project without --force, the file itself as
+    // the project, a file with no sign of the bus: exit 1, nothing written.
+    void importarArtRecusado_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("saida");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("damaged") << esperado.left(200) << u"danificado.ar1"_s << u"danificado.art"_s;
+        QTest::newRow("existing project") << esperado << u"onibus.ar1"_s << u"já existe"_s;
+        QTest::newRow("the same file") << esperado << u"recusado.art"_s << u"é o mesmo arquivo"_s;
+        // A sign in slot 5, which is no position of the bus.
+        TGeracaoArquivo quinto;
+        quinto.DefinirTipoArquivo(2);
+        Destino(Painel(quinto, 5, 8, 80), 1, Conteudo(8, 80));
+        QTest::newRow("no sign of the bus") << quinto.GerarBytes() << u"quinto.ar1"_s
+                                            << u"Nenhum projeto foi reconstruído"_s;
+    }
+    void importarArtRecusado()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, saida);
+        QFETCH(QString, mensagem);
+        const QString art = caminho(QTest::currentDataTag() == QByteArray("damaged") ? u"danificado.art"_s
+                                                                                     : u"recusado.art"_s);
+        QVERIFY(Fixture::GravarArquivo(art, bytes));
+        const auto antes = retrato();
+        const TResultado r = executar({u"import-art"_s, art, caminho(saida)});
+        QCOMPARE(r.Codigo, 1);
+        QVERIFY2(r.Erro.contains(mensagem), qPrintable(r.Erro));
+        QCOMPARE(retrato(), antes);
+    }
+
     void usoErrado_data()
     {
         QTest::addColumn<QStringList>("argumentos");
@@ -706,6 +767,7 @@ private slots:
         QTest::newRow("render em outro formato") << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.jpg"_s};
         QTest::newRow("render escala pequena")
             << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.png"_s, u"--scale"_s, u"2"_s};
+        QTest::newRow("import-art sem projeto") << QStringList{u"import-art"_s, u"a.art"_s};
         QTest::newRow("render escala sem valor") << QStringList{u"render"_s, u"a.ar1"_s, u"1"_s, u"b.png"_s, u"--scale"_s};
     }
     void usoErrado()

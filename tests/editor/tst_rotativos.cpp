@@ -99,6 +99,42 @@ private slots:
         QVERIFY(!r.Configuracao(1, 2).Vazio);
     }
 
+    // A slot loaded from a row keeps the row's label when stored again while
+    // the panel's typed characters are the ones the slot held (a drawn
+    // message has none); typing or deleting gives it the typed characters.
+    void rotuloGuardadoAParte_data()
+    {
+        QTest::addColumn<QString>("digitado");  // typed on the slot's content before it was loaded
+        QTest::addColumn<QString>("acrescido"); // typed on the panel before storing
+        QTest::addColumn<QString>("rotulo");
+        QTest::newRow("drawn, stored untouched") << QString() << QString() << u"Destino 12"_s;
+        QTest::newRow("clock, stored untouched") << u"00:00"_s << QString() << u"Destino 12"_s;
+        QTest::newRow("drawn, then typed") << QString() << u"AB"_s << u"AB"_s;
+        QTest::newRow("typed more") << u"X"_s << u"Y"_s << u"XY"_s;
+    }
+    void rotuloGuardadoAParte()
+    {
+        QFETCH(QString, digitado);
+        QFETCH(QString, acrescido);
+        QFETCH(QString, rotulo);
+        TRotativos r;
+        TDonoRotativos dono(r, {1});
+        r.ReiniciarRotativos();
+        TPainelLed &frente = dono.Painel(1);
+        escrever(frente, 1, digitado);
+        frente.Led(3, 3, true)->DefinirAcesa(true);
+        TCfgRotativo &slot = r.Configuracao(1, 1);
+        // As a table row fills it: content and a label of its own.
+        slot.DefinirTextoConteudo(frente.GerarConteudo(8, 40));
+        slot.Rotulo = u"Destino 12"_s;
+        slot.Vazio = false;
+        slot.CarregarPainel(frente);
+        if (!acrescido.isEmpty())
+            escrever(frente, 20, acrescido);
+        slot.GravarPainel(frente);
+        QCOMPARE(slot.Rotulo, rotulo);
+    }
+
     void novoRotativoSemNadaVisivel_data()
     {
         QTest::addColumn<int>("divisao");

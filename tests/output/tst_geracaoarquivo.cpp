@@ -11,8 +11,7 @@
 using namespace Qt::StringLiterals;
 using namespace Fixture;
 
-using TPreparo = std::function<void(TGeracaoArquivo &)>;
-Q_DECLARE_METATYPE(TPreparo)
+Q_DECLARE_METATYPE(Fixture::TPreparo)
 
 // The records and the layout of the sign controller file, byte for byte.
 class TesteGeracaoArquivo : public QObject {
@@ -108,7 +107,7 @@ private slots:
     void registroDe16Linhas()
     {
         TGeracaoArquivo g;
-        Destino(Painel(g, 2, 16, 96), 1, Conteudo(16, 96, {QPoint(1, 16), QPoint(96, 1)}), u"LINHA 1"_s, 255);
+        DestinoDe16Linhas(g);
         const QByteArray r = registroDestino(g, 2);
         QCOMPARE(r.size(), 198);
         QCOMPARE(r.left(6), Bytes({2, 0, 0xC0, 0, 0xFF, 0})); // data length 192, 255 written 0xFF
@@ -120,9 +119,7 @@ private slots:
     void tresMensagensRotativas()
     {
         TGeracaoArquivo g;
-        TDestinos &d = Destino(Painel(g, 1, 8, 80), 1, {});
-        d.Conteudo = {Conteudo(8, 80), Conteudo(8, 80, {QPoint(1, 1)}), Conteudo(8, 80, {QPoint(80, 8)})};
-        d.QtdMensagens = 3;
+        TresMensagensRotativas(g);
         const QByteArray r = registroDestino(g, 1);
         QCOMPARE(r.size(), 12 + 6 + 240);
         QCOMPARE(U16(r, 14), 240);
@@ -175,8 +172,7 @@ private slots:
         QFETCH(QString, rotulo);
         QFETCH(QByteArray, bloco);
         TGeracaoArquivo g;
-        Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 80), rotulo);
-        Destino(Painel(g, 3, 8, 80), 1, Conteudo(8, 80), rotulo);
+        DestinoComRotulo(g, rotulo);
         QCOMPARE(registroDestino(g, 1).left(13), bloco + Bytes({1}));
         QCOMPARE(g.TabelaDestino(3, 1, false)->Bytes.left(1), Bytes({3})); // label block in slot 1 only
     }
@@ -186,10 +182,7 @@ private slots:
     void numeroQueFaltaGanhaRegistroVazio()
     {
         TGeracaoArquivo g;
-        TPainel &frente = Painel(g, 1, 8, 80);
-        Destino(frente, 1, Conteudo(8, 80));
-        Destino(frente, 3, Conteudo(8, 80, {QPoint(1, 8)}), u"TRES"_s);
-        Destino(Painel(g, 2, 8, 40), 5, Conteudo(8, 40));
+        NumeroQueFalta(g);
         const QByteArray bytes = g.GerarBytes();
         QCOMPARE(g.MaiorDestino(), 5);
         QCOMPARE(U16(bytes, 5), 3);
@@ -211,13 +204,7 @@ private slots:
     void extrasSomenteNoTraseiro()
     {
         TGeracaoArquivo g;
-        Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 80));
-        TPainel &traseiro = Painel(g, 3, 8, 80);
-        for (int n = 1; n <= 2; ++n) {
-            TExtras &e = traseiro.ObterExtra(n);
-            e.QtdMensagens = 1;
-            e.Conteudo = {Conteudo(8, 80, {QPoint(n, 1)})};
-        }
+        ExtrasSomenteNoTraseiro(g);
         const QByteArray bytes = g.GerarBytes();
         QCOMPARE(bytes.size(), 75 + 4 + 8 + 98 + 2 * 86);
         QCOMPARE(U16(bytes, 7), 0);
@@ -234,10 +221,7 @@ private slots:
     void primeiroPainelCriado()
     {
         TGeracaoArquivo g;
-        TPainel &traseiro = Painel(g, 3, 8, 40);
-        Destino(traseiro, 1, Conteudo(8, 40));
-        Destino(traseiro, 2, Conteudo(8, 40));
-        traseiro.ObterExtra(1).QtdMensagens = 1;
+        SomenteTraseiro(g);
         const QByteArray bytes = g.GerarBytes();
         QCOMPARE(bytes.mid(5, 6), Bytes({2, 0, 1, 0, 0, 0}));
         QCOMPARE(bytes.mid(11, 6), Bytes({0, 0, 0, 0, 40, 8}));
@@ -249,9 +233,7 @@ private slots:
     void doisRelogiosNaMesmaFonte()
     {
         TGeracaoArquivo g;
-        TPainel &frente = Painel(g, 1, 8, 80);
-        ExtraComRelogio(frente, 1, TTipoFonte::tfVeltronix8x7, 1, 40, 1).TempoExposicao = 10;
-        ExtraComRelogio(frente, 2, TTipoFonte::tfVeltronix8x7, 41, 80, 1);
+        DoisRelogiosNaMesmaFonte(g);
         const QByteArray bytes = g.GerarBytes();
 
         QCOMPARE(g.Fontes(), QList<int>{7});
@@ -283,10 +265,7 @@ private slots:
     void fontesDeVariosPaineis()
     {
         TGeracaoArquivo g;
-        ExtraComRelogio(Painel(g, 1, 8, 80), 1, TTipoFonte::tfVeltronix8x7, 1, 40, 1);
-        TPainel &lado = Painel(g, 2, 16, 96);
-        ExtraComRelogio(lado, 1, TTipoFonte::tfVeltronix8x5, 1, 30, 5);
-        ExtraComRelogio(lado, 2, TTipoFonte::tfVeltronix8x7, 1, 30, 5);
+        RelogiosEmDoisPaineis(g);
         const QByteArray bytes = g.GerarBytes();
 
         QCOMPARE(g.Fontes(), (QList<int>{7, 5}));
@@ -305,8 +284,7 @@ private slots:
     void fontesSemExtrasNoPrimeiroPainel()
     {
         TGeracaoArquivo g;
-        Destino(Painel(g, 1, 8, 80), 1, Conteudo(8, 80));
-        ExtraComRelogio(Painel(g, 2, 8, 80), 1, TTipoFonte::tfVeltronix8x7, 1, 40, 1);
+        RelogioSemExtrasNoPrimeiro(g);
         const QByteArray bytes = g.GerarBytes();
         QCOMPARE(U32(bytes, 47), 0);
         QCOMPARE(U32(bytes, 51), 75 + 4 + 4);
@@ -330,10 +308,7 @@ private slots:
         QFETCH(TTipoFonte, fonte);
         QFETCH(int, codigo);
         TGeracaoArquivo g;
-        TExtras &e = Painel(g, 1, 8, 80).ObterExtra(1);
-        e.QtdMensagens = 1;
-        e.Sentido = sentido;
-        e.FonteRelogio = fonte;
+        ExtraSemRelogio(g, sentido, fonte);
         const QByteArray bytes = g.GerarBytes();
         const QByteArray r = g.TabelaExtra(1, 1, false)->Bytes;
         QCOMPARE(r.size(), 12 + 6 + 7 + 80);

@@ -155,6 +155,7 @@ void TComandosProjeto::AbrirProjeto()
         [&] {
             try {
                 abrirArquivo(ArquivoEscolhido);
+                LembrarPastaDosProjetos(ArquivoEscolhido);
             } catch (...) {
                 // Nothing half open: no project, an empty list.
                 projeto.reset();
@@ -198,7 +199,6 @@ void TComandosProjeto::abrirArquivo(const QString &arquivo)
     }
     lista.DefinirLarguraColunaNumero(LarguraColunaNumero);
     projeto->NomeArquivo = arquivo;
-    LembrarPastaDosProjetos(arquivo);
 }
 
 void TComandosProjeto::SalvarProjeto(bool &parou)
@@ -351,6 +351,9 @@ void TComandosProjeto::Selecionar()
             break;
         case TFrm_TipoOnibusVeltronix::ResultadoAbrir:
             Executar([this] { AbrirProjeto(); });
+            break;
+        case TFrm_TipoOnibusVeltronix::ResultadoPenDrive:
+            Executar([this] { AbrirArquivoPenDrive(); });
             break;
         default:
             Terminar();

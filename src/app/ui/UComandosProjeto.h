@@ -81,8 +81,13 @@ public:
     void FecharProjeto(bool &parou);
     void VoltarASelecao();
     void AdicionaPainel();
-    // The selection, then a new or opened project; again after an open that
-    // failed (its error shown), until a project is open or the operator closes
+    // "Abrir Archivo do PenDrive...": a pen drive file (".art") rebuilt into a
+    // new project, unsaved, and a message saying what came back and what did
+    // not (UComandosImportacaoArt.cpp). A damaged file raises its TErro
+    // before the open project, if any, is closed.
+    void AbrirArquivoPenDrive();
+    // The selection, then a new, opened or rebuilt project; again after an open
+    // that failed or was cancelled (an error shown), until a project is open or the operator closes
     // the selection, which ends the program.
     void Selecionar();
     // Whether the program may end now: the edited destination and the project

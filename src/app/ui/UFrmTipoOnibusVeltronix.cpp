@@ -57,6 +57,10 @@ TFrm_TipoOnibusVeltronix::TFrm_TipoOnibusVeltronix(QWidget *dono)
     Btn_AbrirArquivo->setObjectName(u"Btn_AbrirArquivo"_s);
     Btn_AbrirArquivo->setAutoDefault(false);
     linhaTopo->addWidget(Btn_AbrirArquivo);
+    Btn_AbrirPenDrive = new QPushButton(u"Abrir Archivo do PenDrive..."_s, topo);
+    Btn_AbrirPenDrive->setObjectName(u"Btn_AbrirPenDrive"_s);
+    Btn_AbrirPenDrive->setAutoDefault(false);
+    linhaTopo->addWidget(Btn_AbrirPenDrive);
     linhaTopo->addStretch();
     coluna->addWidget(topo);
 
@@ -109,6 +113,7 @@ TFrm_TipoOnibusVeltronix::TFrm_TipoOnibusVeltronix(QWidget *dono)
     move(screen()->availableGeometry().center() - rect().center());
     connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
     connect(Btn_AbrirArquivo, &QPushButton::clicked, this, [this] { Btn_AbrirArquivoClick(); });
+    connect(Btn_AbrirPenDrive, &QPushButton::clicked, this, [this] { done(ResultadoPenDrive); });
 }
 
 TItensSelecao TFrm_TipoOnibusVeltronix::Itens() const
@@ -153,6 +158,7 @@ int SelecionaModelos(TEstadoModelos &estado, QString &arquivoEscolhido, QWidget 
     GravarItens(estado, selecao.Itens());
     arquivoEscolhido = selecao.ArquivoEscolhido;
     return resultado == TFrm_TipoOnibusVeltronix::ResultadoOk || resultado == TFrm_TipoOnibusVeltronix::ResultadoAbrir
+                   || resultado == TFrm_TipoOnibusVeltronix::ResultadoPenDrive
                ? resultado
                : TFrm_TipoOnibusVeltronix::ResultadoFechado;
 }

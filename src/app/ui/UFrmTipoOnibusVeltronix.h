@@ -9,13 +9,16 @@ class QPushButton;
 
 // The selection of the bus's signs: one box per position with the models it
 // offers. "OK" (result 1) needs at least one model; "Abrir Archivo" (result 3)
-// asks for a project file first. Closed any other way, the result is 2.
+// asks for a project file first; "Abrir Archivo do PenDrive..." (result 4)
+// leaves the choice of the pen drive file to the caller. Closed any other
+// way, the result is 2.
 class TFrm_TipoOnibusVeltronix : public QDialog {
     Q_OBJECT
 public:
     static constexpr int ResultadoOk = 1;
     static constexpr int ResultadoFechado = 2;
     static constexpr int ResultadoAbrir = 3;
+    static constexpr int ResultadoPenDrive = 4;
 
     explicit TFrm_TipoOnibusVeltronix(QWidget *dono = nullptr);
 
@@ -28,6 +31,7 @@ public:
     void Btn_AbrirArquivoClick();
 
     QPushButton *Btn_AbrirArquivo;
+    QPushButton *Btn_AbrirPenDrive;
     QPushButton *Btn_OK;
     QComboBox *Cb_ModeloFrontal;
     QComboBox *Cb_ModeloLateral;
@@ -36,6 +40,6 @@ public:
 };
 
 // Shows the selection pre-set from the model state and writes the boxes back
-// into it whatever the result; returns 1, 3 or 2 (closed). arquivoEscolhido
+// into it whatever the result; returns 1, 3, 4 or 2 (closed). arquivoEscolhido
 // gets the file chosen with "Abrir Archivo".
 int SelecionaModelos(TEstadoModelos &estado, QString &arquivoEscolhido, QWidget *dono);

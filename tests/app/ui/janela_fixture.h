@@ -102,6 +102,17 @@ inline void abrir(TRespostasDialogos &d, const QString &arquivo, TItensSelecao i
         return s.result();
     });
 }
+// Answers the selection with "Abrir Archivo do PenDrive..." and a pen drive file.
+inline void abrirPenDrive(TRespostasDialogos &d, const QString &arquivo)
+{
+    d.ResponderJanela([](QDialog &janela) {
+        auto &s = static_cast<TFrm_TipoOnibusVeltronix &>(janela);
+        s.show();
+        QTest::mouseClick(s.Btn_AbrirPenDrive, Qt::LeftButton);
+        return s.result();
+    });
+    d.ResponderArquivo(arquivo);
+}
 // Answers the choice of "Volver a Selecion" with "Fechar Arquivo".
 inline void fecharArquivo(TRespostasDialogos &d)
 {

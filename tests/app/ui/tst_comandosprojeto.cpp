@@ -7,6 +7,7 @@
 
 #include "app/URecuperacao.h"
 #include "app/ui/UComandosProjeto.h"
+#include "app/ui/UFrmTipoOnibusVeltronix.h"
 #include "app/ui/USincronizacao.h"
 #include "data/ui/UFmeDestinos.h"
 #include "editor/ui/UFmePainel.h"
@@ -14,8 +15,11 @@
 #include "panel/ui/UFlexLed.h"
 #include "panel/ui/URespostasDialogos.h"
 #include "panel/ui/URespostasMensagem.h"
+#include "output/saida_fixture.h"
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TTipoMensagem)
 
 // The project commands without the main window: what they ask, in which
 // order, and what each answer does.
@@ -155,6 +159,68 @@ private slots:
         QVERIFY(!c.comandos.Projeto());
         QCOMPARE(c.terminou, 1);
         QCOMPARE(c.comandos.Modelos.Modelo(1), quint8(0)); // the selection starts blank
+    }
+
+    // "Abrir Archivo do PenDrive..." from the selection: a file rebuilt into a
+    // new, unsaved project with the signs of the file alone and one message; a
+    // damaged or a cancelled one shows the selection again.
+    void selecionarPenDrive_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: the file dialog is cancelled
+        QTest::addColumn<bool>("aberto");
+        QTest::addColumn<TTipoMensagem>("caixa");
+        QTest::addColumn<QString>("texto");
+        TGeracaoArquivo g;
+        Fixture::DoisPaineis(g, 2);
+        const QByteArray bytes = g.GerarBytes();
+        QTest::newRow("rebuilt") << bytes << true << TTipoMensagem::mtInformation
+                                 << u"Projeto reconstruído do arquivo \"%1\": Frontal 2 destinos, 0 extras; Lateral 2 "
+                                    u"destinos, 0 extras.\r\nOs textos voltam como desenhos de LEDs"_s;
+        QTest::newRow("damaged") << bytes.left(100) << false << TTipoMensagem::mtError
+                                 << u"ATENÇÃO:\r\nO arquivo \"%1\" está danificado na posição 1:"_s;
+        QTest::newRow("cancelled") << QByteArray() << false << TTipoMensagem::mtInformation << QString();
+    }
+    void selecionarPenDrive()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, aberto);
+        QFETCH(TTipoMensagem, caixa);
+        QFETCH(QString, texto);
+        const QString arquivo = pasta.filePath(u"onibus.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, bytes));
+        // At start-up, or back at the selection: no project open.
+        TComandos c;
+        c.comandos.Projeto()->Alterado = false;
+        bool parou = false;
+        c.comandos.FecharProjeto(parou);
+        QVERIFY(!c.comandos.Projeto());
+        c.comandos.UnidadesRemoviveis = [] { return QList<TUnidadeRemovivel>(); };
+        // A rear sign chosen in the boxes before the button: the signs come from the file.
+        GravarItens(c.comandos.Modelos, {0, 0, 1, 0});
+        c.visao.selecoes = {TFrm_TipoOnibusVeltronix::ResultadoPenDrive};
+        TRespostasMensagem r({TMensagem::mrOk});
+        TRespostasDialogos d;
+        d.ResponderArquivo(bytes.isEmpty() ? QString() : arquivo);
+        c.comandos.Selecionar();
+        QCOMPARE(d.Pedidos().size(), 1);
+        QCOMPARE(d.Pedidos().first().Titulo, u"Abrir Archivo do PenDrive..."_s);
+        QCOMPARE(c.comandos.Projeto() != nullptr, aberto);
+        // The selection again after a refusal, closed here: the program ends.
+        QCOMPARE(c.terminou, aberto ? 0 : 1);
+        QCOMPARE(r.Pedidos().size(), texto.isEmpty() ? 0 : 1);
+        if (texto.isEmpty())
+            return;
+        QCOMPARE(r.Pedidos().first().Tipo, caixa);
+        QVERIFY2(r.Pedidos().first().Texto.startsWith(texto.contains(u"%1"_s) ? texto.arg(arquivo) : texto),
+                 qPrintable(r.Pedidos().first().Texto));
+        if (!aberto)
+            return;
+        QVERIFY(c.comandos.Projeto()->Alterado);
+        QCOMPARE(c.comandos.Projeto()->NomeArquivo, QString());
+        QVERIFY(c.comandos.Modelos.TemFrontal && c.comandos.Modelos.TemLateral);
+        QVERIFY(!c.comandos.Modelos.TemTraseiro && !c.comandos.Modelos.TemAuxiliar);
+        QVERIFY(c.comandos.Editor()->FlexLed(1) && c.comandos.Editor()->FlexLed(2));
+        QVERIFY(!c.comandos.Editor()->FlexLed(3));
     }
 
     // Ending the program: a failed save is shown and keeps the program open.

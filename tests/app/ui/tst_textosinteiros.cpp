@@ -248,6 +248,29 @@ private slots:
         QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join(u'\n')));
     }
 
+    // The message after a project is rebuilt from a pen drive file, with the
+    // notice that the file holds what the program never writes (its longest form).
+    void reconstrucao()
+    {
+        TGeracaoArquivo g;
+        Fixture::DoisPaineis(g, 16);
+        const QString arquivo = caminho(u"DESTINOS DA LINHA 12.art"_s);
+        QVERIFY(Fixture::GravarArquivo(arquivo, g.GerarBytes()));
+        TJanela j;
+        maximizar(j);
+        TRespostasMensagem r({TMensagem::mrOk});
+        {
+            TRespostasDialogos d;
+            abrirPenDrive(d, arquivo);
+            j.janela.Timer1Timer();
+        }
+        QVERIFY(j.janela.Projeto());
+        QCOMPARE(r.Pedidos().size(), 1);
+        QVERIFY(r.Pedidos().first().Texto.contains(u"não grava o mesmo arquivo"_s));
+        const QStringList cortes = medirCaixa(r.Pedidos().first());
+        QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join(u'\n')));
+    }
+
     // The boxes of a transfer to a pen drive (the question, the builder's
     // overwrite question, the success with "Ejetar") and of a removal, shown for real.
     void caixas()
