@@ -70,9 +70,10 @@ bool TPainelLed::InserirFigura(const TGradeLeds &figura, int linha, const QStrin
     for (int c = 0; c <= largura; ++c) // the last one is the dark column after the figure
         for (int l = 0; l < altura; ++l)
             Led(linha + l, coluna + c, true)->DefinirAcesa(figura.Aceso(l + 1, c + 1));
+    // Clamped first: past the last column of a sign that does not scroll the view would move.
     colunaCursor = coluna + largura + 1;
-    AcompanharCursor(largura + 1);
     NormalizarCursor();
+    AcompanharCursor(largura + 1);
     atualizarIndiceNoCursor();
     return true;
 }

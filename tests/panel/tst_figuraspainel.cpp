@@ -236,6 +236,19 @@ private slots:
         QCOMPARE(colunasDosCaracteres(*p).last(), w + 2 + largura(TTipoFonte::tfVeltronix8x7, 'A'));
     }
 
+    // A figure reaching the last column of a sign that does not scroll: the
+    // cursor stays on the sign and the view does not move.
+    void ateAUltimaColuna()
+    {
+        const int w = Pictogramas::Grade(TPictograma::Bicicleta, 8).Colunas();
+        const std::unique_ptr<TPainelLed> p(novoPainel(8, 40));
+        p->PosicionarCursor(40 - w + 1, 1);
+        QVERIFY(p->InserirPictograma(TPictograma::Bicicleta));
+        QCOMPARE(p->ColunaCursor(), 40);
+        QCOMPARE(p->PrimeiraColuna(), 1);
+        QCOMPARE(p->UltimaColunaAcesa(true), 40);
+    }
+
     // A sign that scrolls takes the figure whatever the length; the text goes
     // on past the face and the whole of it is stored and read back.
     void rolagem()

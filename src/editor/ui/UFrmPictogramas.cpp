@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -15,7 +16,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int passoLed = 5; // pixels from one LED to the next
+constexpr int passoLed = 6; // pixels from one LED to the next
 constexpr int colunasDaGrade = 5;
 }
 
@@ -44,7 +45,11 @@ TFrm_Pictogramas::TFrm_Pictogramas(int altura, QWidget *dono)
         const QImage imagem = ImagemDaGrade(Pictogramas::Grade(p, altura), passoLed);
         icone = icone.expandedTo(imagem.size());
         larguraNome = std::max(larguraNome, medidas.horizontalAdvance(Pictogramas::Nome(p)));
-        auto *item = new QListWidgetItem(QIcon(QPixmap::fromImage(imagem)), Pictogramas::Nome(p), Lst_Pictogramas);
+        // The chosen one keeps its LEDs as they are: the selection shows on its name only.
+        QIcon leds;
+        leds.addPixmap(QPixmap::fromImage(imagem), QIcon::Normal);
+        leds.addPixmap(QPixmap::fromImage(imagem), QIcon::Selected);
+        auto *item = new QListWidgetItem(leds, Pictogramas::Nome(p), Lst_Pictogramas);
         item->setData(Qt::UserRole, int(p));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }

@@ -55,14 +55,14 @@ const std::vector<TDesenhoPictograma> Pictogramas::Altura8 = {
 )"},
     // an aeroplane seen from above, nose up
     {TPictograma::Aeroporto, R"(
-...##...
-...##...
-..####..
-########
-########
-...##...
-..####..
-.######.
+....#....
+...###...
+..#####..
+#########
+#..###..#
+...###...
+..#####..
+.##...##.
 )"},
     // a train front with its pantograph, on rails
     {TPictograma::Trem, R"(

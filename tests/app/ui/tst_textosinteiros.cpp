@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "app/ui/cortes_fixture.h"
 #include "app/ui/janela_fixture.h"
 #include "editor/ui/UFmeRolagem.h"
+#include "editor/ui/UFrmPictogramas.h"
 #include "output/saida_fixture.h"
 #include "panel/UFontes.h"
 #include "panel/ui/UFrmDimensaoTexto.h"
@@ -257,6 +259,17 @@ private slots:
         d.ResponderJanela([&](QDialog &janela) {
             janela.show();
             cortes = medir(janela);
+            // Every pictogram in sight, its name whole under it.
+            const QListWidget *lista = static_cast<TFrm_Pictogramas &>(janela).Lst_Pictogramas;
+            const QFontMetrics medidas(lista->font());
+            for (int i = 0; i < lista->count(); ++i) {
+                const QRect lugar = lista->visualItemRect(lista->item(i));
+                const QString nome = lista->item(i)->text();
+                if (!lista->viewport()->rect().contains(lugar))
+                    cortes << u"\"%1\" fora da lista"_s.arg(nome);
+                if (lugar.width() < medidas.horizontalAdvance(nome))
+                    cortes << u"\"%1\" cortado"_s.arg(nome);
+            }
             return int(QDialog::Rejected);
         });
         QTest::mouseClick(j.Editor().Btn_Pictograma, Qt::LeftButton);
