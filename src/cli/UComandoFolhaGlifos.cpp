@@ -10,7 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-// Paints every glyph of the twelve fonts, as the font file holds them, into a PNG.
+// Paints every glyph of the twelve fonts, as the font file holds them, and the
+// built-in pictograms of every height into a PNG.
 namespace {
 int executar(QStringList argumentos)
 {
@@ -29,7 +30,8 @@ int executar(QStringList argumentos)
 }
 
 const TRegistroComando registro({u"glyph-sheet"_s, u"glyph-sheet OUT.png [--force]"_s,
-                                 u"Paints every glyph of every font, read from the font file, into a PNG "
-                                 u"picture; --force replaces an existing OUT.png."_s,
+                                 u"Paints every glyph of every font, read from the font file, and the "
+                                 u"pictograms of every height, named, into a PNG picture; --force replaces an "
+                                 u"existing OUT.png."_s,
                                  executar});
 }

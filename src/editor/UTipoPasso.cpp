@@ -11,6 +11,8 @@ QString NomeDoPasso(TTipoPasso tipo)
     case TTipoPasso::Espacamento: return QStringLiteral("Espaçamento");
     case TTipoPasso::Fonte: return QStringLiteral("Troca de Fonte");
     case TTipoPasso::Desenho: return QStringLiteral("Desenho de LEDs");
+    case TTipoPasso::Pictograma: return QStringLiteral("Inserir Pictograma");
+    case TTipoPasso::Imagem: return QStringLiteral("Importar Imagem");
     case TTipoPasso::LimparTudo: return QStringLiteral("Limpar Tudo");
     case TTipoPasso::RolagemLigada: return QStringLiteral("Ligar Rolagem");
     case TTipoPasso::RolagemDesligada: return QStringLiteral("Desligar Rolagem");

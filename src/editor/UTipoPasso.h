@@ -12,6 +12,8 @@ enum class TTipoPasso : quint8 {
     Espacamento,
     Fonte,
     Desenho,          // LEDs drawn in one drag
+    Pictograma,       // a pictogram drawn at the cursor
+    Imagem,           // a picture imported at the cursor
     LimparTudo,       // F8
     RolagemLigada,
     RolagemDesligada, // with the rotating messages it discards

@@ -13,12 +13,12 @@
 #include "panel/UErro.h"
 #include "panel/UFolhaGlifos.h"
 #include "panel/UFontes.h"
+#include "panel/UPictogramas.h"
 #include "panel/UWindows1252.h"
 
 namespace {
 // Sizes in pixels.
 constexpr int passoLed = 7;    // LED pitch
-constexpr int diametroLed = 5;
 constexpr int margem = 16;
 constexpr int vaoGlifos = 12;   // between glyphs of a row
 constexpr int vaoLinhas = 10;   // between rows of glyphs
@@ -115,16 +115,31 @@ std::vector<TFonteNaFolha> lerFontes()
 
 void desenharGrade(QPainter &p, const TGradeLeds &grade, int x, int y)
 {
-    p.setPen(Qt::NoPen);
-    for (int c = 1; c <= grade.Colunas(); ++c)
-        for (int l = 1; l <= grade.Linhas(); ++l) {
-            p.setBrush(grade.Aceso(l, c) ? ledAceso : ledApagado);
-            p.drawEllipse(x + (c - 1) * passoLed, y + (l - 1) * passoLed, diametroLed, diametroLed);
-        }
+    DesenharGrade(p, grade, QPoint(x, y), passoLed);
+}
+
+// The pictograms of one height, each with its name below.
+struct TPictogramasNaFolha {
+    QString Titulo;
+    int Altura;
+    std::vector<std::pair<QString, TGradeLeds>> Figuras;
+};
+
+std::vector<TPictogramasNaFolha> lerPictogramas()
+{
+    std::vector<TPictogramasNaFolha> conjuntos;
+    for (int altura : Pictogramas::Alturas) {
+        TPictogramasNaFolha conjunto{QStringLiteral("Pictogramas de %1 linhas").arg(altura), altura, {}};
+        for (TPictograma p : Pictogramas::Todos())
+            conjunto.Figuras.emplace_back(Pictogramas::Nome(p), Pictogramas::Grade(p, altura));
+        conjuntos.push_back(std::move(conjunto));
+    }
+    return conjuntos;
 }
 
 // Lays out (and, with a painter, paints) the sheet; returns its height.
-int percorrer(const std::vector<TFonteNaFolha> &fontes, int largura, QPainter *p)
+int percorrer(const std::vector<TFonteNaFolha> &fontes, const std::vector<TPictogramasNaFolha> &pictogramas,
+              int largura, QPainter *p)
 {
     QFont fonteTitulo;
     fonteTitulo.setPixelSize(15);
@@ -176,8 +191,56 @@ int percorrer(const std::vector<TFonteNaFolha> &fontes, int largura, QPainter *p
         }
         y += vaoFontes - vaoAmostras;
     }
+    for (const TPictogramasNaFolha &conjunto : pictogramas) {
+        if (p) {
+            p->setFont(fonteTitulo);
+            p->setPen(corTitulo);
+            p->drawText(margem, y + mTitulo.ascent(), conjunto.Titulo);
+        }
+        y += mTitulo.height() + 6;
+        const int alturaGrade = conjunto.Altura * passoLed;
+        const int alturaLinha = alturaGrade + 2 + alturaRotulo;
+        int x = margem;
+        for (const auto &[nome, grade] : conjunto.Figuras) {
+            const int larguraGrade = grade.Colunas() * passoLed;
+            const int caixa = std::max(larguraGrade, mRotulo.horizontalAdvance(nome));
+            if (x > margem && x + caixa > largura - margem) {
+                x = margem;
+                y += alturaLinha + vaoLinhas;
+            }
+            if (p) {
+                desenharGrade(*p, grade, x + (caixa - larguraGrade) / 2, y);
+                DesenharRotulo(*p, x, y + alturaGrade + 2, caixa, nome);
+            }
+            x += caixa + 2 * vaoGlifos;
+        }
+        y += alturaLinha + vaoFontes;
+    }
     return y + margem;
 }
+}
+
+void DesenharGrade(QPainter &p, const TGradeLeds &grade, QPoint origem, int passo)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const int diametro = std::max(passo - 2, 1);
+    for (int c = 1; c <= grade.Colunas(); ++c)
+        for (int l = 1; l <= grade.Linhas(); ++l) {
+            p.setBrush(grade.Aceso(l, c) ? ledAceso : ledApagado);
+            p.drawEllipse(origem.x() + (c - 1) * passo, origem.y() + (l - 1) * passo, diametro, diametro);
+        }
+    p.restore();
+}
+
+QImage ImagemDaGrade(const TGradeLeds &grade, int passo)
+{
+    QImage imagem(std::max(grade.Colunas() * passo, 1), std::max(grade.Linhas() * passo, 1), QImage::Format_RGB32);
+    imagem.fill(fundo);
+    QPainter p(&imagem);
+    DesenharGrade(p, grade, QPoint(1, 1), passo);
+    return imagem;
 }
 
 int AlturaDoRotulo()
@@ -198,16 +261,17 @@ void DesenharRotulo(QPainter &p, int x, int y, int largura, const QString &texto
 QImage DesenharFolhaGlifos()
 {
     const std::vector<TFonteNaFolha> fontes = lerFontes();
+    const std::vector<TPictogramasNaFolha> pictogramas = lerPictogramas();
     int largura = larguraMinima;
     for (const TFonteNaFolha &f : fontes)
         for (const TGradeLeds &amostra : f.Amostras)
             largura = std::max(largura, amostra.Colunas() * passoLed + 2 * margem);
 
-    QImage folha(largura, percorrer(fontes, largura, nullptr), QImage::Format_RGB32);
+    QImage folha(largura, percorrer(fontes, pictogramas, largura, nullptr), QImage::Format_RGB32);
     folha.fill(fundo);
     QPainter p(&folha);
     p.setRenderHint(QPainter::Antialiasing);
-    percorrer(fontes, largura, &p);
+    percorrer(fontes, pictogramas, largura, &p);
     return folha;
 }
 

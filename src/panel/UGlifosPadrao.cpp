@@ -1,36 +1,18 @@
 #include "panel/UGlifosPadrao.h"
 
-#include <QList>
 #include <array>
-#include <stdexcept>
-#include <string>
 
+#include "panel/UDesenhoPontos.h"
 #include "panel/UFontes.h"
 
 QByteArray GlifoDoDesenho(const char *desenho, int altura)
 {
-    QList<QByteArray> linhas = QByteArray(desenho).split('\n');
-    while (!linhas.isEmpty() && linhas.first().trimmed().isEmpty())
-        linhas.removeFirst();
-    while (!linhas.isEmpty() && linhas.last().trimmed().isEmpty())
-        linhas.removeLast();
-    if (linhas.size() != altura)
-        throw std::logic_error("glyph picture has " + std::to_string(linhas.size()) + " rows, font has "
-                               + std::to_string(altura) + ":\n" + desenho);
-    const qsizetype largura = linhas.first().size();
-    for (const QByteArray &linha : linhas) {
-        if (linha.size() != largura)
-            throw std::logic_error(std::string("glyph picture rows differ in length:\n") + desenho);
-        for (char c : linha)
-            if (c != '#' && c != '.')
-                throw std::logic_error(std::string("glyph picture holds a character other than # and .:\n")
-                                       + desenho);
-    }
+    const TGradeLeds grade = GradeDoDesenho(desenho, altura);
     QByteArray glifo;
-    glifo.reserve(largura * altura);
-    for (qsizetype coluna = 0; coluna < largura; ++coluna)
-        for (const QByteArray &linha : linhas)
-            glifo.append(linha.at(coluna) == '#' ? '1' : '0');
+    glifo.reserve(grade.Colunas() * altura);
+    for (int coluna = 1; coluna <= grade.Colunas(); ++coluna)
+        for (int linha = 1; linha <= altura; ++linha)
+            glifo.append(grade.Aceso(linha, coluna) ? '1' : '0');
     return glifo;
 }
 

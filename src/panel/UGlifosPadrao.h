@@ -6,9 +6,8 @@
 #include "panel/UTipos.h"
 
 // The built-in glyph tables. Each font is designed in its own source file
-// (glifos/UGlifos<rows>x<cols>.cpp) as pictures, one text row per LED row,
-// "#" lit and "." dark; the code below turns a picture into the column-major
-// glyph string of the font file.
+// (glifos/UGlifos<rows>x<cols>.cpp) as pictures read by GradeDoDesenho; the
+// code below turns a picture into the column-major glyph string of the font file.
 
 struct TDesenhoGlifo {
     unsigned char Codigo;  // Windows-1252 code
@@ -22,11 +21,10 @@ struct TGlifoPadrao {
 };
 
 // The glyphs of a font in table order. Throws std::logic_error when a picture
-// is malformed (rows of different lengths, wrong row count, a character other
-// than '#' or '.'), so a bad edit fails every test at once.
+// is malformed (see GradeDoDesenho).
 const std::vector<TGlifoPadrao> &GlifosPadrao(TTipoFonte fonte);
 
-// Converts one picture to its glyph string for a font of the given height.
+// Converts one picture to its glyph string for a font of the given height (throws as above).
 QByteArray GlifoDoDesenho(const char *desenho, int altura);
 
 // One table per font, defined in glifos/.

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "panel/UConteudoPainel.h"
+#include "panel/UFolhaGlifos.h"
 #include "panel/UFontes.h"
 #include "panel/ULed.h"
+#include "panel/UPictogramas.h"
 
 class QPainter;
 
@@ -97,8 +99,8 @@ public:
         if (AntesDaEdicao)
             AntesDaEdicao(this, edicao);
     }
-    // A typed character was not typed (after the beep): why, as the operator reads it.
-    std::function<void(TPainelLed *Sender, const QString &motivo)> AoRecusarCaractere;
+    // A typed character or a figure was refused (after the beep): why, as the operator reads it.
+    std::function<void(TPainelLed *Sender, const QString &motivo)> AoRecusar;
 
     // Cells.
     TLed *Led(int linha, int coluna, bool criar);
@@ -122,13 +124,15 @@ public:
     // Types one character at the cursor (Windows-1252 byte); relogio marks a clock character.
     // Ignored while the key catcher lacks the focus. A character without a glyph in
     // FonteUtilizada, or one that does not fit a sign that does not scroll, is refused:
-    // a beep and AoRecusarCaractere (the second also opens the view's LinhaNaoCabe).
+    // a beep and AoRecusar (the second also opens the view's LinhaNaoCabe).
     void DigitarCaractere(unsigned char caractere, bool relogio);
     // Types Unicode text character by character; control characters are skipped and
     // characters without a Windows-1252 code refused as above.
     void DigitarTexto(const QString &texto);
     // Why a character was refused for not fitting the line.
     QString MotivoNaoCabe() const;
+    // "painel Frontal" (or "painel" for a panel without a name), as the reasons name it.
+    QString NomeDoPainel() const;
     // Makes room for a character of k + 1 columns at (linha, coluna) inside existing text:
     // inserts a blank record there and moves the rest of its rows right. False when appending.
     bool AbrirEspaco(int coluna, int linha, int k, int altura);
@@ -195,6 +199,21 @@ public:
     void CarregarConteudo(const QByteArray &texto);
     void CarregarDoStream(QIODevice *stream);
 
+    // Figures (a pictogram, a picture) drawn at the cursor as drawn LEDs, every
+    // cell of their box lit or dark. The figure's top row goes to linha, its
+    // first column to the cursor column (to the start of a character the cursor
+    // stands inside); typed text on its rows from there on moves right by its
+    // width and one dark column, and the cursor goes past both. On a sign that
+    // does not scroll, a figure that would push lit LEDs past NroColunas, or
+    // that reaches below NroLinhas, is refused: a beep and AoRecusar with the
+    // reason, naming it as oQue ("O pictograma"); nothing changes. True when drawn.
+    bool InserirFigura(const TGradeLeds &figura, int linha, const QString &oQue);
+    // The pictogram in the tallest height drawn that fits the rows from the
+    // cursor line down, centred in them; refused as above when none fits.
+    bool InserirPictograma(TPictograma pictograma);
+    // The rows from the cursor line down to NroLinhas; 0 when the cursor is below them.
+    int LinhasDoCursor() const;
+
     // The departure clock placeholder: five clock characters "00:00" typed at the cursor.
     void InserirRelogio();
     int RelogioColunaInicial() const;
@@ -251,7 +270,7 @@ private:
     void criarCelulasVisiveis();
     int assentarGlifo(int linha, int coluna, const QByteArray &glifo, int altura);
     bool cabeNaLinha(int k) const;
-    void recusarCaractere(const QString &motivo);
+    void recusar(const QString &motivo);
     void atualizarIndiceNoCursor();
     TCfgChar *caractereSob(int linha, int coluna, bool incluirFim) const;
     TCfgChar *caractereNaFaixa(int primeiraLinha, int ultimaLinha) const;

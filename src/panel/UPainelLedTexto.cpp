@@ -80,16 +80,20 @@ void TPainelLed::LinhaNaoCabe()
     TSom::Bipe();
 }
 
-QString TPainelLed::MotivoNaoCabe() const
+QString TPainelLed::NomeDoPainel() const
 {
-    const QString painel = Nome.isEmpty() ? u"painel"_s : u"painel "_s + Nome;
-    return u"O texto não cabe no %1: ligue a rolagem ou escolha uma fonte menor"_s.arg(painel);
+    return Nome.isEmpty() ? u"painel"_s : u"painel "_s + Nome;
 }
 
-void TPainelLed::recusarCaractere(const QString &motivo)
+QString TPainelLed::MotivoNaoCabe() const
 {
-    if (AoRecusarCaractere)
-        AoRecusarCaractere(this, motivo);
+    return u"O texto não cabe no %1: ligue a rolagem ou escolha uma fonte menor"_s.arg(NomeDoPainel());
+}
+
+void TPainelLed::recusar(const QString &motivo)
+{
+    if (AoRecusar)
+        AoRecusar(this, motivo);
 }
 
 void TPainelLed::DigitarCaractere(unsigned char caractere, bool relogio)
@@ -99,7 +103,7 @@ void TPainelLed::DigitarCaractere(unsigned char caractere, bool relogio)
     QByteArray glifo;
     if (!LerGlifo(fonteUtilizada, caractere, glifo)) {
         TSom::Bipe();
-        recusarCaractere(u"A fonte %1 não tem o caractere %2"_s.arg(NomeDaFonte(fonteUtilizada),
+        recusar(u"A fonte %1 não tem o caractere %2"_s.arg(NomeDaFonte(fonteUtilizada),
                                                                     TWindows1252::ParaTexto(caractere)));
         return;
     }
@@ -109,7 +113,7 @@ void TPainelLed::DigitarCaractere(unsigned char caractere, bool relogio)
     const int altura = AlturaDaFonte(fonte);
     const int k = UltimaColunaDoGlifo(fonte, glifo, altura);
     if (rolagem == TRolagem::tsNenhum && !cabeNaLinha(k)) {
-        recusarCaractere(MotivoNaoCabe());
+        recusar(MotivoNaoCabe());
         LinhaNaoCabe();
         return;
     }
@@ -132,7 +136,7 @@ void TPainelLed::DigitarTexto(const QString &texto)
             DigitarCaractere(*byte, false);
         } else if (CapturaComFoco()) {
             TSom::Bipe();
-            recusarCaractere(u"O caractere %1 não pode ser mostrado nos painéis"_s.arg(c));
+            recusar(u"O caractere %1 não pode ser mostrado nos painéis"_s.arg(c));
         }
     }
 }

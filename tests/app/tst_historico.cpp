@@ -11,6 +11,7 @@
 #include "editor/UEditorPaineis.h"
 #include "editor/URotativos.h"
 #include "panel/UFontes.h"
+#include "panel/UImagemLeds.h"
 #include "panel/UPainelLed.h"
 
 using namespace Qt::StringLiterals;
@@ -93,6 +94,17 @@ const QMap<QString, TAcao> &acoes()
                  p.MoverMouse(x, 60);
              p.SoltarMouse(TBotaoMouse::Esquerdo, 200, 60);
              p.DefinirModo(TModo::ModoTexto);
+         }},
+        {u"pictograma"_s,
+         [](TTrabalho &t, THistorico &) {
+             t.editor.Passo(TTipoPasso::Pictograma, [&] { t.Ativo().InserirPictograma(TPictograma::SetaCima); });
+         }},
+        {u"imagem"_s,
+         [](TTrabalho &t, THistorico &) {
+             QImage imagem(6, 8, QImage::Format_RGB32);
+             imagem.fill(Qt::black);
+             const TGradeLeds leds = ImagemParaLeds(imagem, QSize(6, 8), {});
+             t.editor.Passo(TTipoPasso::Imagem, [&] { t.Ativo().InserirFigura(leds, 1, u"A imagem"_s); });
          }},
         {u"limparTudo"_s,
          [](TTrabalho &t, THistorico &) {
@@ -200,6 +212,7 @@ private slots:
             {u"colagem"_s, u"Colar"_s},              {u"relogio"_s, u"Horário de Saída"_s},
             {u"alinhamento"_s, u"Alinhamento"_s},    {u"espacamento"_s, u"Espaçamento"_s},
             {u"fonte"_s, u"Troca de Fonte"_s},       {u"desenho"_s, u"Desenho de LEDs"_s},
+            {u"pictograma"_s, u"Inserir Pictograma"_s}, {u"imagem"_s, u"Importar Imagem"_s},
             {u"limparTudo"_s, u"Limpar Tudo"_s},     {u"rolagemDesligada"_s, u"Desligar Rolagem"_s},
             {u"cores"_s, u"Cores e Divisão"_s},      {u"tamanho"_s, u"Tamanho do Painel"_s},
             {u"salvarDestino"_s, u"Salvar Destino"_s}, {u"excluirDestino"_s, u"Excluir Destino"_s},
@@ -275,7 +288,7 @@ private slots:
         THistorico h(t);
         ligar(t, h);
         preparar(t, h);
-        std::mt19937 sorteio(17);
+        std::mt19937 sorteio(18);
         const QStringList nomes = acoes().keys();
         std::vector<std::pair<TTrabalho::TFoto, TTrabalho::TFoto>> passos;
         for (int i = 0; i < 50; ++i) {

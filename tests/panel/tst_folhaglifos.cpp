@@ -7,6 +7,7 @@
 #include "panel/UErro.h"
 #include "panel/UFolhaGlifos.h"
 #include "panel/UFontes.h"
+#include "panel/UPictogramas.h"
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +124,48 @@ private slots:
         const QImage folha = DesenharFolhaGlifos();
         TFontesLed::DefinirArquivoDeFontes({});
         QCOMPARE(folha.width(), colunas * 7 + 2 * 16);
+    }
+
+    // The pictograms of every height are on the sheet as LEDs: somewhere the
+    // centre of every LED of the picture has the lit or dark colour it should.
+    void folhaComPictogramas_data()
+    {
+        QTest::addColumn<int>("pictograma");
+        QTest::addColumn<int>("altura");
+        QTest::newRow("estádio, 13") << int(TPictograma::Estadio) << 13;
+        QTest::newRow("trem, 11") << int(TPictograma::Trem) << 11;
+        QTest::newRow("acessibilidade, 8") << int(TPictograma::Acessibilidade) << 8;
+    }
+    void folhaComPictogramas()
+    {
+        QFETCH(int, pictograma);
+        QFETCH(int, altura);
+        QTemporaryDir pasta;
+        TFontesLed::DefinirArquivoDeFontes(pasta.filePath(u"FONTES12.INI"_s));
+        TFontesLed::CriarFontesPadrao();
+        const QImage folha = DesenharFolhaGlifos();
+        TFontesLed::DefinirArquivoDeFontes({});
+        const TGradeLeds &g = Pictogramas::Grade(TPictograma(pictograma), altura);
+        // The colours at the centre of a lit and of a dark LED, as the sheet draws them.
+        TGradeLeds par(1);
+        par.Definir(1, 1, true);
+        par.Definir(1, 2, false);
+        const QImage cores = ImagemDaGrade(par, 7);
+        const QRgb aceso = cores.pixel(3, 3);
+        const QRgb apagado = cores.pixel(10, 3);
+        QVERIFY(aceso != apagado);
+        const auto confere = [&](int x, int y) {
+            for (int c = 0; c < g.Colunas(); ++c)
+                for (int l = 0; l < g.Linhas(); ++l)
+                    if (folha.pixel(x + 7 * c, y + 7 * l) != (g.Aceso(l + 1, c + 1) ? aceso : apagado))
+                        return false;
+            return true;
+        };
+        bool achado = false;
+        for (int y = 0; !achado && y + 7 * g.Linhas() < folha.height(); ++y)
+            for (int x = 0; !achado && x + 7 * g.Colunas() < folha.width(); ++x)
+                achado = confere(x, y);
+        QVERIFY(achado);
     }
 
     void folhaGravada()

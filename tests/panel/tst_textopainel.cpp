@@ -202,7 +202,7 @@ private slots:
         TPainelTeste p(13, colunas, static_cast<TTipoFonte>(fonte));
         p.Nome = u"Traseiro"_s;
         QStringList motivos;
-        p.AoRecusarCaractere = [&](TPainelLed *, const QString &motivo) { motivos << motivo; };
+        p.AoRecusar = [&](TPainelLed *, const QString &motivo) { motivos << motivo; };
         p.Foco = foco;
         p.DigitarTexto(texto);
         QTEST(textoDe(p), "digitado");

@@ -20,12 +20,18 @@
 
 #include "editor/ui/UBotoesLigaDesliga.h"
 #include "editor/ui/UFmeCoresLED.h"
+#include "editor/ui/UFrmImportarImagem.h"
+#include "editor/ui/UFrmPictogramas.h"
 #include "editor/ui/UFmeGraficos.h"
 #include "editor/ui/UFmeRolagem.h"
 #include "editor/ui/UFmeRotativo.h"
+#include "editor/ui/ULeituraImagem.h"
+#include "panel/UErro.h"
+#include "panel/ui/UDialogos.h"
 #include "panel/ui/UFlexLed.h"
 #include "panel/ui/UFmeFontes.h"
 #include "panel/ui/UFrmDimensaoTexto.h"
+#include "panel/ui/UMensagem.h"
 
 using namespace Qt::StringLiterals;
 
@@ -113,6 +119,14 @@ TFme_Painel::TFme_Painel(QWidget *dono, bool frontal, bool lateral, bool traseir
     item(u"Alinha Direita"_s, Qt::Key_F7, [this] { AlinharPainelAtivo(1); });
     PopupMenu1->addSeparator()->setEnabled(false);
     item(u"Limpar Tudo"_s, Qt::Key_F8, [this] { LimparTudo(); });
+    PopupMenu1->addSeparator()->setEnabled(false);
+    const auto figura = [this](const QString &texto, const QString &nome, void (TFme_Painel::*comando)()) {
+        QAction *a = PopupMenu1->addAction(texto);
+        a->setObjectName(nome);
+        connect(a, &QAction::triggered, this, comando);
+    };
+    figura(u"Inserir Pictograma..."_s, u"Act_InserirPictograma"_s, &TFme_Painel::InserirPictograma);
+    figura(u"Importar Imagem..."_s, u"Act_ImportarImagem"_s, &TFme_Painel::ImportarImagem);
 
     Tmr_Simulador = new QTimer(this);
     Tmr_Simulador->setObjectName(u"Tmr_Simulador"_s);
@@ -215,6 +229,22 @@ QWidget *TFme_Painel::criarCabecalho()
 
     Fme_Graficos->setParent(Panel1);
     linha->addWidget(Fme_Graficos);
+
+    QGroupBox *figuras = grupo(Panel1, u"Grp_Figuras"_s, u"Figuras"_s);
+    auto *linhaFiguras = new QVBoxLayout(figuras);
+    linhaFiguras->setContentsMargins(4, 2, 4, 2);
+    linhaFiguras->setSpacing(2);
+    Btn_Pictograma = new QPushButton(u"Pictograma..."_s, figuras);
+    Btn_Pictograma->setObjectName(u"Btn_Pictograma"_s);
+    Btn_Imagem = new QPushButton(u"Imagem..."_s, figuras);
+    Btn_Imagem->setObjectName(u"Btn_Imagem"_s);
+    Btn_Pictograma->setAutoDefault(false);
+    Btn_Imagem->setAutoDefault(false);
+    linhaFiguras->addWidget(Btn_Pictograma);
+    linhaFiguras->addWidget(Btn_Imagem);
+    connect(Btn_Pictograma, &QPushButton::clicked, this, [this] { InserirPictograma(); });
+    connect(Btn_Imagem, &QPushButton::clicked, this, [this] { ImportarImagem(); });
+    linha->addWidget(figuras);
     Panel1->adjustSize();
     cabecalho->setFixedHeight(std::max(alturaCabecalho, Panel1->sizeHint().height()));
     return cabecalho;
@@ -271,7 +301,7 @@ void TFme_Painel::criarPosicao(int posicao)
     painel->AoClicarMouseOpcoes = [this](TPainelLed *p, int x, int y) { AbrirMenuOpcoes(p, x, y); };
     painel->AntesDaEdicao = [this](TPainelLed *, TEdicao edicao) { EdicaoNoPainel(edicao); };
     painel->Nome = legenda->text();
-    painel->AoRecusarCaractere = [this](TPainelLed *, const QString &motivo) {
+    painel->AoRecusar = [this](TPainelLed *, const QString &motivo) {
         if (AoAvisar)
             AoAvisar(motivo);
     };
@@ -572,6 +602,65 @@ void TFme_Painel::LimparTudo()
         Fme_Rotativo->ExcluirConfiguracao(qint16(ativo->Tag), Fme_Rotativo->RotativoAtual);
         ativo->Limpar();
     });
+}
+
+TPainelLed *TFme_Painel::painelParaFigura()
+{
+    return simuladorLigado ? nullptr : PainelAtivo();
+}
+
+void TFme_Painel::InserirPictograma()
+{
+    TPainelLed *ativo = painelParaFigura();
+    if (!ativo)
+        return;
+    const auto focar = qScopeGuard([this] { FocarPainelAtivo(); });
+    const int altura = Pictogramas::AlturaPara(ativo->LinhasDoCursor());
+    if (altura == 0) { // said as the insertion says it, before any window
+        ativo->InserirPictograma(Pictogramas::Todos().front());
+        return;
+    }
+    TFrm_Pictogramas escolha(altura, window());
+    if (TDialogos::Executar(escolha) != QDialog::Accepted)
+        return;
+    const TPictograma escolhido = escolha.Escolhido();
+    Passo(TTipoPasso::Pictograma, [&] { ativo->InserirPictograma(escolhido); });
+}
+
+void TFme_Painel::ImportarImagem()
+{
+    TPainelLed *ativo = painelParaFigura();
+    if (!ativo)
+        return;
+    const auto focar = qScopeGuard([this] { FocarPainelAtivo(); });
+    const int linhas = ativo->LinhasDoCursor();
+    const bool rola = ativo->Rolagem() != TRolagem::tsNenhum;
+    // The room from the cursor: a sign that scrolls has its whole face after it.
+    const int colunas = rola ? ativo->NroColunas() : ativo->NroColunas() - std::max(ativo->ColunaCursor(), 1) + 1;
+    if (linhas == 0 || colunas <= 0) { // refused with the reason, before any window
+        TGradeLeds ponto(1);
+        ponto.Definir(1, 1, true);
+        ativo->InserirFigura(ponto, ativo->LinhaCursor(), u"A imagem"_s);
+        return;
+    }
+    try {
+        TPedidoArquivo pedido;
+        pedido.Titulo = u"Importar Imagem..."_s;
+        pedido.Filtro = u"Imagens (*.png *.jpg *.jpeg *.bmp *.svg *.svgz)|*.png *.jpg *.jpeg *.bmp *.svg *.svgz|"
+                        u"Todos os Arquivos (*.*)|*.*"_s;
+        const QString arquivo = TDialogos::Perguntar(pedido);
+        if (arquivo.isEmpty())
+            return;
+        const QImage imagem = LerImagem(arquivo);
+        TFrm_ImportarImagem previa(imagem, linhas, colunas, !rola, window());
+        if (TDialogos::Executar(previa) != QDialog::Accepted)
+            return;
+        const TGradeLeds leds = previa.Resultado();
+        const int topo = std::max(ativo->LinhaCursor(), 1) + (linhas - leds.Linhas()) / 2;
+        Passo(TTipoPasso::Imagem, [&] { ativo->InserirFigura(leds, topo, u"A imagem"_s); });
+    } catch (const TErro &erro) {
+        TMensagem::Mensagem(erro.Mensagem, TTipoMensagem::mtError);
+    }
 }
 
 void TFme_Painel::AbrirMenuOpcoes(TPainelLed *painel, int x, int y)

@@ -63,6 +63,14 @@ public:
     // is enabled and not down; the active panel and its slot cleared, one step.
     void AlinharPainelAtivo(int botao);
     void LimparTudo();
+    // "Inserir Pictograma..." (menu and header): the chooser at the height the
+    // active sign takes, then the pictogram at its cursor, one step. A sign
+    // without room for the smallest is refused at once, with the reason.
+    void InserirPictograma();
+    // "Importar Imagem..." (menu and header): a picture file, the preview,
+    // then its LEDs at the active sign's cursor, one step. A file that cannot
+    // be read is shown in the error box and changes nothing.
+    void ImportarImagem();
 
     // The operator's handlers.
     void PainelAtivado(TPainelLed *painel);
@@ -90,6 +98,8 @@ public:
     QLabel *Lbl_COLUNAS1;
     QPushButton *Btn_IniciaSimulador;
     QPushButton *Btn_FinalizaSimulador;
+    QPushButton *Btn_Pictograma;
+    QPushButton *Btn_Imagem;
     TFme_Fontes *Fme_Fontes;
     TFme_CoresLED *Fme_CoresLED;
     TFme_Rolagem *Fme_Rolagem;
@@ -117,6 +127,8 @@ private:
     // The spin buttons: the active panel's size with one step, kept within what a sign can be.
     void passoDeTamanho(int linhas, int colunas);
     void programarSimulador(int intervalo);
+    // The active panel when a figure can go on it now: none while the simulator plays.
+    TPainelLed *painelParaFigura();
     void centrar(QWidget *fundo, QWidget *conteudo);
 
     QWidget *areaPaineis; // the scroll area's content: captions and panels

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -10,6 +11,8 @@
 #include "app/ui/UFrmImportarLista.h"
 #include "app/ui/cortes_fixture.h"
 #include "app/ui/janela_fixture.h"
+#include "editor/ui/UFmeRolagem.h"
+#include "editor/ui/UFrmPictogramas.h"
 #include "output/saida_fixture.h"
 #include "panel/UFontes.h"
 #include "panel/ui/UFrmDimensaoTexto.h"
@@ -228,6 +231,79 @@ private slots:
             return int(QDialog::Rejected);
         });
         j.Lista().ImportarLista1->trigger();
+        QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join(u'\n')));
+    }
+
+    // The pictogram chooser at each height, opened from the header: the front
+    // sign of the biggest bus (13 rows), its side sign (8), an 11-row front sign.
+    void pictogramas_data()
+    {
+        QTest::addColumn<TItensSelecao>("itens");
+        QTest::addColumn<int>("posicao");
+        QTest::addColumn<int>("linhas");
+        QTest::newRow("frontal, 13 linhas") << quatroSinais << 1 << 13;
+        QTest::newRow("lateral, 8 linhas") << quatroSinais << 2 << 8;
+        QTest::newRow("frontal, 11 linhas") << TItensSelecao{2, 1, 1, 1} << 1 << 11;
+    }
+    void pictogramas()
+    {
+        QFETCH(TItensSelecao, itens);
+        QFETCH(int, posicao);
+        QFETCH(int, linhas);
+        TJanela j;
+        abrirProjeto(j, itens);
+        QCOMPARE(j.Painel(posicao).NroLinhas(), linhas);
+        QTest::mouseClick(&j.Painel(posicao), Qt::LeftButton, {}, QPoint(2, 2));
+        QStringList cortes{u"a escolha não abriu"_s};
+        TRespostasDialogos d;
+        d.ResponderJanela([&](QDialog &janela) {
+            janela.show();
+            cortes = medir(janela);
+            // Every pictogram in sight, its name whole under it.
+            const QListWidget *lista = static_cast<TFrm_Pictogramas &>(janela).Lst_Pictogramas;
+            const QFontMetrics medidas(lista->font());
+            for (int i = 0; i < lista->count(); ++i) {
+                const QRect lugar = lista->visualItemRect(lista->item(i));
+                const QString nome = lista->item(i)->text();
+                if (!lista->viewport()->rect().contains(lugar))
+                    cortes << u"\"%1\" fora da lista"_s.arg(nome);
+                if (lugar.width() < medidas.horizontalAdvance(nome))
+                    cortes << u"\"%1\" cortado"_s.arg(nome);
+            }
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(j.Editor().Btn_Pictograma, Qt::LeftButton);
+        QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join(u'\n')));
+    }
+
+    // The preview of a picture on the widest sign, and of a wide one on a sign that scrolls.
+    void previaImagem_data()
+    {
+        QTest::addColumn<bool>("rolar");
+        QTest::newRow("sem rolagem") << false;
+        QTest::newRow("rolando") << true;
+    }
+    void previaImagem()
+    {
+        QFETCH(bool, rolar);
+        TJanela j;
+        abrirProjeto(j, quatroSinais);
+        QTest::mouseClick(&j.Painel(1), Qt::LeftButton, {}, QPoint(2, 2));
+        if (rolar)
+            QTest::mouseClick(j.Editor().Fme_Rolagem->Btn_Rolar, Qt::LeftButton);
+        QImage imagem(2000, 100, QImage::Format_RGB32);
+        imagem.fill(Qt::black);
+        const QString arquivo = caminho(u"faixa.png"_s);
+        QVERIFY(imagem.save(arquivo));
+        QStringList cortes{u"a prévia não abriu"_s};
+        TRespostasDialogos d;
+        d.ResponderArquivo(arquivo);
+        d.ResponderJanela([&](QDialog &janela) {
+            janela.show();
+            cortes = medir(janela);
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(j.Editor().Btn_Imagem, Qt::LeftButton);
         QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join(u'\n')));
     }
 

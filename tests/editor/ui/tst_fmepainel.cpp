@@ -75,7 +75,8 @@ private slots:
         for (QAction *a : e.PopupMenu1->actions())
             itens << (a->isSeparator() ? u"-"_s : a->text() + u' ' + a->shortcut().toString());
         QCOMPARE(itens, (QStringList{u"Alinha Esquerda F5"_s, u"Alinha Centro F6"_s, u"Alinha Direita F7"_s, u"-"_s,
-                                     u"Limpar Tudo F8"_s}));
+                                     u"Limpar Tudo F8"_s, u"-"_s, u"Inserir Pictograma... "_s,
+                                     u"Importar Imagem... "_s}));
         // Not the classic executable's name: green strips, sky-blue panel area.
         QCOMPARE(e.Pnl_Cabecalho->palette().color(QPalette::Window), QColor(0, 128, 0));
         QCOMPARE(e.ScrollBox1->widget()->palette().color(QPalette::Window), QColor(166, 202, 240));
