@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "panel/UDesenhoFolhaGlifos.h"
+#include "panel/ui/UDialogos.h"
 #include "panel/ui/UMensagem.h"
 
 using namespace Qt::StringLiterals;
@@ -73,22 +74,14 @@ TFrm_ImportarImagem::TFrm_ImportarImagem(const QImage &imagem, int linhas, int c
     linhaLimiar->addWidget(Chk_Inverter);
     coluna->addLayout(linhaLimiar);
 
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    Btn_Importar = new QPushButton(u"Importar"_s, this);
-    Btn_Importar->setObjectName(u"Btn_Importar"_s);
-    Btn_Importar->setDefault(true);
-    Btn_Cancelar = new QPushButton(u"Cancelar"_s, this);
-    Btn_Cancelar->setObjectName(u"Btn_Cancelar"_s);
-    botoes->addWidget(Btn_Importar);
-    botoes->addWidget(Btn_Cancelar);
-    coluna->addLayout(botoes);
+    const TBotoesDialogo botoes = BotoesDoDialogo(*this, u"Importar"_s, u"Btn_Importar"_s);
+    Btn_Importar = botoes.Confirmar;
+    Btn_Cancelar = botoes.Cancelar;
+    coluna->addLayout(botoes.Linha);
 
     connect(Rbt_AlturaPainel, &QRadioButton::toggled, this, [this] { mostrar(); });
     connect(Sld_Limiar, &QSlider::valueChanged, this, [this] { mostrar(); });
     connect(Chk_Inverter, &QCheckBox::toggled, this, [this] { mostrar(); });
-    connect(Btn_Importar, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
     mostrar();
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "panel/UDesenhoFolhaGlifos.h"
+#include "panel/ui/UDialogos.h"
 #include "panel/ui/UMensagem.h"
 
 using namespace Qt::StringLiterals;
@@ -62,19 +63,11 @@ TFrm_Pictogramas::TFrm_Pictogramas(int altura, QWidget *dono)
     Lst_Pictogramas->setCurrentRow(0);
     coluna->addWidget(Lst_Pictogramas, 1);
 
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    Btn_Inserir = new QPushButton(u"Inserir"_s, this);
-    Btn_Inserir->setObjectName(u"Btn_Inserir"_s);
-    Btn_Inserir->setDefault(true);
-    Btn_Cancelar = new QPushButton(u"Cancelar"_s, this);
-    Btn_Cancelar->setObjectName(u"Btn_Cancelar"_s);
-    botoes->addWidget(Btn_Inserir);
-    botoes->addWidget(Btn_Cancelar);
-    coluna->addLayout(botoes);
+    const TBotoesDialogo botoes = BotoesDoDialogo(*this, u"Inserir"_s, u"Btn_Inserir"_s);
+    Btn_Inserir = botoes.Confirmar;
+    Btn_Cancelar = botoes.Cancelar;
+    coluna->addLayout(botoes.Linha);
     connect(Lst_Pictogramas, &QListWidget::itemActivated, this, &QDialog::accept);
-    connect(Btn_Inserir, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
     Lst_Pictogramas->setFocus();
 }
 

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QStringList>
 #include <QTreeView>
 #include <utility>
@@ -140,4 +142,20 @@ TDialogos::TRespondedorArquivo TDialogos::DefinirRespondedorArquivo(TRespondedor
 TDialogos::TRespondedorJanela TDialogos::DefinirRespondedorJanela(TRespondedorJanela respondedor)
 {
     return std::exchange(respondedorJanela(), std::move(respondedor));
+}
+
+TBotoesDialogo BotoesDoDialogo(QDialog &janela, const QString &texto, const QString &nome)
+{
+    auto *linha = new QHBoxLayout;
+    linha->addStretch();
+    auto *confirmar = new QPushButton(texto, &janela);
+    confirmar->setObjectName(nome);
+    confirmar->setDefault(true);
+    auto *cancelar = new QPushButton(QStringLiteral("Cancelar"), &janela);
+    cancelar->setObjectName(QStringLiteral("Btn_Cancelar"));
+    linha->addWidget(confirmar);
+    linha->addWidget(cancelar);
+    QObject::connect(confirmar, &QPushButton::clicked, &janela, &QDialog::accept);
+    QObject::connect(cancelar, &QPushButton::clicked, &janela, &QDialog::reject);
+    return {linha, confirmar, cancelar};
 }

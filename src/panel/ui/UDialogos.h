@@ -7,6 +7,8 @@
 #include <functional>
 
 class QDialog;
+class QHBoxLayout;
+class QPushButton;
 
 // Around a modal window: when it closes, the window that was active before
 // gets the keyboard back, on the widget that had it. Without a window manager
@@ -26,6 +28,15 @@ private:
 // The width a window needs for its whole caption in a desktop's title bar,
 // beside the bar's icon and buttons.
 int LarguraDoTitulo(const QWidget &janela);
+
+// The foot of a modal window: its default button (texto, object name nome)
+// accepts it and "Cancelar" (Btn_Cancelar) rejects it, both on the right.
+struct TBotoesDialogo {
+    QHBoxLayout *Linha;
+    QPushButton *Confirmar;
+    QPushButton *Cancelar;
+};
+TBotoesDialogo BotoesDoDialogo(QDialog &janela, const QString &texto, const QString &nome);
 
 // The program's file dialogs and modal windows, reached through one seam so
 // that tests answer them without a modal loop, as TMensagem does for boxes.
